@@ -1,0 +1,35 @@
+// Number texts and roundings used by every display, field and formula text.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace tracima {
+
+// About seven significant digits by magnitude bands; a band's upper boundary
+// belongs to it (300000 keeps one decimal).
+double ArrodonirPerMostrar(double v);
+
+// Nearest integer, ties to even, limited to +-2000000000.
+std::int32_t ArrodonirEnter(double v);
+
+// Nearest integer, ties to even, limited to +-32000 (screen coordinates).
+int ArrodonirPixel(double v);
+
+// The nearest integer to v * 1000000 (64-bit), divided by 1000000.
+double Arrodonir6Decimals(double v);
+
+// Standard number text: Arrodonir6Decimals(v) in shortest general form, at most
+// 15 significant digits, fixed notation from 1e-5 up to 1e15, else "1E-6".
+// Never "-0". `separador` is the decimal separator (the program's setting).
+std::string NumeroAText(double v, char separador = '.');
+
+// Low-precision text: as many decimals as the pixel size p justifies, decimal comma.
+std::string NumeroATextPrecisioBaixa(double v, double p);
+
+// A number written into a formula: Arrodonir6Decimals(v) in fixed notation,
+// never an exponent (an "E" would read as the parameter E); "0" for zero.
+// Negative values start with "-".
+std::string NumeroATextFormula(double v);
+
+} // namespace tracima
