@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -81,12 +82,27 @@ public:
     const ElementCompilat& Element(int i) const;
 
 private:
+    // One step of the evaluation schedule: the reductions of the compiled list,
+    // in the order the reduction algorithm performs them, worked out at compile
+    // time. Operands and results are slots of the value table: slot 0 is X, then
+    // the constants, then one slot per step.
+    struct Pas {
+        std::uint16_t operacio; // '^' '*' '/' '+' '-' or a function number (Funcio)
+        std::uint16_t a, b;     // operand slots (b unused by functions)
+        std::uint16_t resultat;
+    };
+    static constexpr int MaxValors = 1 + 2 * MaxElementsCompilats;
+
+    int PlanificarAvaluacio(); // builds the schedule; 0 or a compile code
+
     std::array<ElementCompilat, MaxElementsCompilats> elements_{};
     int nombre_ = 0;
     bool compilat_ = false;
-    // The evaluation schedule fixed at compile time lives here too (see .cpp).
-    struct Programa;
-    // Implementation detail storage; sized in the .cpp.
+    std::array<Pas, MaxElementsCompilats> passos_{};
+    int nombrePassos_ = 0;
+    std::array<double, MaxElementsCompilats> constants_{}; // slots 1..nombreConstants_
+    int nombreConstants_ = 0;
+    std::uint16_t slotResultat_ = 0;
 };
 
 // Convenience for a single field: compiles into a temporary engine.

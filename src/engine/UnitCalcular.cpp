@@ -1,0 +1,579 @@
+#include "engine/UnitCalcular.h"
+
+#include "engine/UnitTools.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstring>
+#include <vector>
+
+namespace tracima {
+
+namespace {
+
+constexpr double LimitGran = 1e19;
+constexpr double LimitPetit = 1e-19;
+constexpr double PiCurt = 3.141593;      // the constant PI of the language
+constexpr double AngleRecte = 1.570796;  // PI/2 in radians as the language writes it
+constexpr long double PiLlarg = 3.141592653589793238462643383279502884L;
+
+// Function numbers of the evaluation schedule, in the order the tokeniser tries the names.
+enum Funcio : std::uint16_t {
+    FSin = 1, FSig, FAsi, FAsg, FCos, FCog, FAco, FAcg, FTan, FTag, FAta, FAtg, FAbs,
+    FLog, FAlo, FExp, FLne
+};
+
+struct NomFuncio {
+    const char* text; // the four characters that begin the call
+    const char* codi; // the element code
+    Funcio funcio;
+};
+
+constexpr NomFuncio nomsFuncions[] = {
+    {"SIN(", "SIN", FSin}, {"SIG(", "SIG", FSig}, {"ASI(", "ASI", FAsi}, {"ASG(", "ASG", FAsg},
+    {"COS(", "COS", FCos}, {"COG(", "COG", FCog}, {"ACO(", "ACO", FAco}, {"ACG(", "ACG", FAcg},
+    {"TAN(", "TAN", FTan}, {"TAG(", "TAG", FTag}, {"ATA(", "ATA", FAta}, {"ATG(", "ATG", FAtg},
+    {"ABS(", "ABS", FAbs}, {"LOG(", "LOG", FLog}, {"ALO(", "ALO", FAlo}, {"ALN(", "EXP", FExp},
+};
+
+bool EsDigit(char c) { return c >= '0' && c <= '9'; }
+bool EsDigitOPunt(char c) { return EsDigit(c) || c == '.'; }
+bool EsOperador(char c) { return c == '+' || c == '-' || c == '*' || c == '/' || c == '^'; }
+bool EsInicialFuncio(char c) { return c == 'S' || c == 'C' || c == 'T' || c == 'A' || c == 'L'; }
+
+char A(std::string_view s, std::size_t i) { return i < s.size() ? s[i] : '\0'; }
+
+// Whether the parameter letter at position i belongs to a function or constant name.
+bool LletraProtegida(std::string_view s, std::size_t i) {
+    const char prev = i > 0 ? s[i - 1] : '\0';
+    const char n1 = A(s, i + 1), n2 = A(s, i + 2), n3 = A(s, i + 3);
+    switch (s[i]) {
+    case 'A':
+        return (prev == 'T' && (n1 == 'N' || n1 == 'G')) || (n1 == 'S' && (n2 == 'E' || n2 == 'G')) ||
+               (n1 == 'C' && ((n2 == 'O' && n3 == '(') || n2 == 'G')) ||
+               (n1 == 'T' && (n2 == 'A' || n2 == 'G')) ||
+               (i >= 2 && s[i - 2] == 'A' && s[i - 1] == 'T') || (n1 == 'L' && n2 == 'O') ||
+               (n1 == 'B' && n2 == 'S');
+    case 'B': return n1 == 'S' && n2 == '(';
+    case 'C': return n1 == 'O' || n1 == 'G';
+    case 'E': return n1 == 'N' || n1 == 'G' || n1 == 'X' || prev == 'S' || prev == 'N';
+    default: return false; // D and F
+    }
+}
+
+bool EsCodi(const ElementCompilat& e, char c) { return e.codi[0] == c && e.codi[1] == '\0'; }
+bool EsNumero(const ElementCompilat& e) { return e.codi[0] == '\0'; }
+bool EsOperadorElement(const ElementCompilat& e) { return e.codi[1] == '\0' && EsOperador(e.codi[0]); }
+
+const ElementCompilat elementBuit{};
+
+// Reads a decimal number of digits with at most one point; 0 or code 9/10.
+int LlegirNumero(std::string_view text, double& valor) {
+    if (text.size() >= 20) return CompNumeroLlarg;
+    bool punt = false, digits = false;
+    for (char c : text) {
+        if (c == '.') {
+            if (punt) return CompNumeroErroni;
+            punt = true;
+        } else if (EsDigit(c)) {
+            digits = true;
+        } else {
+            return CompNumeroErroni;
+        }
+    }
+    if (!digits) return CompNumeroErroni;
+    char buf[24] = "0";
+    std::memcpy(buf + 1, text.data(), text.size());
+    std::size_t n = text.size() + 1;
+    if (buf[n - 1] == '.') --n; // "5." reads as 5
+    auto res = std::from_chars(buf, buf + n, valor);
+    if (res.ec != std::errc() || res.ptr != buf + n) return CompNumeroErroni;
+    return CompOk;
+}
+
+// Power(base b, exponent p) of the language; 0 or an evaluation code.
+int Potencia(double b, double p, double& r) {
+    if (p == std::trunc(p) && p != 0 && std::fabs(p) < 100) {
+        double producte = 1;
+        const int n = static_cast<int>(std::fabs(p));
+        for (int i = 0; i < n; ++i) {
+            if (producte > LimitGran || b > LimitGran) return AvalOverflow;
+            producte *= b;
+        }
+        if (p > 0) {
+            r = producte;
+            return AvalOk;
+        }
+        if (std::fabs(producte) <= LimitPetit) return AvalOverflow;
+        r = 1 / producte;
+        return AvalOk;
+    }
+    if (b > 0) {
+        const double t = std::log(b) * p;
+        if (t <= -88 || t >= 88) return AvalOverflow;
+        r = std::exp(t);
+        return AvalOk;
+    }
+    if (b == 0) {
+        if (p <= 0) return AvalSenseValorReal;
+        r = 0;
+        return AvalOk;
+    }
+    // A negative base: look for an odd multiple of pi*p that is a whole multiple of pi.
+    int codi = AvalSenseValorReal;
+    const long double pl = p;
+    for (long k = 0;; ++k) {
+        const double theta = static_cast<double>(PiLlarg * pl + static_cast<long double>(k) * (2 * PiLlarg) * pl);
+        const double s = std::sin(theta);
+        if (s > -1e-5 && s < 1e-5) {
+            codi = AvalOk;
+            const double t = std::log(std::fabs(b)) * p;
+            if (t > -88 && t < 88)
+                r = std::exp(t) * std::cos(theta);
+            else
+                codi = AvalOverflow;
+        }
+        if (std::fabs(theta) > 2 * static_cast<double>(PiLlarg) || !std::isfinite(theta)) break;
+        if (codi == AvalOk) break;
+    }
+    return codi;
+}
+
+int ArrelQuadrada(double v, double& r) {
+    if (v < 0) return AvalSenseValorReal;
+    r = std::sqrt(v);
+    return AvalOk;
+}
+
+int AplicarFuncio(std::uint16_t f, double x, double& y) {
+    double r = 0;
+    int codi = AvalOk;
+    switch (f) {
+    case FSin: y = std::sin(x); return AvalOk;
+    case FSig: y = std::sin(x / 180 * PiCurt); return AvalOk;
+    case FCos: y = std::cos(x); return AvalOk;
+    case FCog: y = std::cos(x / 180 * PiCurt); return AvalOk;
+    case FTan:
+    case FTag: {
+        const double a = f == FTan ? x : PiCurt * (x / 180);
+        const double c = std::cos(a);
+        if (std::fabs(c) <= LimitPetit) {
+            y = 0;
+            return AvalOverflow;
+        }
+        y = std::sin(a) / c;
+        return AvalOk;
+    }
+    case FAsi:
+    case FAsg: {
+        const bool graus = f == FAsg;
+        if (x == 1) { y = graus ? 90 : AngleRecte; return AvalOk; }
+        if (x == -1) { y = graus ? -90 : -AngleRecte; return AvalOk; }
+        if ((codi = ArrelQuadrada(1 - x * x, r)) != AvalOk) return codi;
+        y = std::atan(x / r);
+        if (graus) y = y * 180 / PiCurt;
+        return AvalOk;
+    }
+    case FAco:
+    case FAcg: {
+        const bool graus = f == FAcg;
+        if (x == 0) { y = graus ? 90 : AngleRecte; return AvalOk; }
+        if ((codi = ArrelQuadrada(1 - x * x, r)) != AvalOk) return codi;
+        if (graus) {
+            y = std::atan(r / x) * 180 / PiCurt;
+            if (x < 0) y = y + 180;
+        } else {
+            y = std::atan(r / x);
+            if (x < 0) y = y + PiCurt;
+        }
+        return AvalOk;
+    }
+    case FAta: y = std::atan(x); return AvalOk;
+    case FAtg: y = std::atan(x) * 180 / PiCurt; return AvalOk;
+    case FAbs: y = std::fabs(x); return AvalOk;
+    case FLne:
+        if (!(x > 0)) return AvalLogaritme;
+        y = std::log(x);
+        return AvalOk;
+    case FLog:
+        if (!(x > 0)) return AvalLogaritme;
+        y = std::log(x) / std::log(10.0);
+        return AvalOk;
+    case FAlo: return Potencia(10, x, y);
+    case FExp:
+        if (!(x > -88 && x < 88)) return AvalOverflow;
+        y = std::exp(x);
+        return AvalOk;
+    }
+    return AvalSenseValorReal;
+}
+
+int AplicarOperador(std::uint16_t op, double a, double b, double& r) {
+    switch (op) {
+    case '^': return Potencia(a, b, r);
+    case '*':
+        if (std::fabs(a) >= LimitGran || std::fabs(b) >= LimitGran) return AvalOverflow;
+        r = a * b;
+        return AvalOk;
+    case '/':
+        if (b == 0) return AvalDivisioZero;
+        if (std::fabs(a) >= LimitGran || std::fabs(b) <= LimitPetit) return AvalOverflow;
+        r = a / b;
+        return AvalOk;
+    case '+':
+    case '-':
+        if (std::fabs(a) >= LimitGran || std::fabs(b) >= LimitGran) return AvalOverflow;
+        r = op == '+' ? a + b : a - b;
+        return AvalOk;
+    }
+    return AvalSenseValorReal;
+}
+
+// Normalisation steps 1 to 6 and the checks between them. Returns 0 or a compile
+// code; `text` receives the normalised text.
+int Normalitzar(std::string_view entrada, const Parametres& p, std::string& text) {
+    std::string s;
+    s.reserve(entrada.size());
+    std::size_t espais = 0;
+    // Spaces go first, so that "SEN (X)" and "2 PI" read as the user means them;
+    // they still count towards the length limit.
+    for (char c : entrada) {
+        if (c == ' ') {
+            ++espais;
+            continue;
+        }
+        s += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+    }
+    s = SubstituirParametres(s, p);
+    s = "(" + s + ")";
+    for (char c : s)
+        if (c == 'Y' || c == 'Z' || c == 'U' || c == 'V') return CompExpressioDesconeguda;
+    if (s.size() + espais > 202) return CompMassaLlarga;
+
+    // A digit directly followed by P or N multiplies.
+    std::string t;
+    t.reserve(s.size() + 16);
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        t += s[i];
+        if (EsDigit(s[i]) && (A(s, i + 1) == 'P' || A(s, i + 1) == 'N')) t += '*';
+    }
+
+    // The rewrite pass: names and constants, decimal separators.
+    s.clear();
+    for (std::size_t i = 0; i < t.size();) {
+        std::string_view r(t.data() + i, t.size() - i);
+        auto comenca = [&](const char* m) { return r.substr(0, std::strlen(m)) == m; };
+        auto constant = [&](const char* valor, std::size_t llarg) {
+            s += valor;
+            i += llarg;
+            // A constant directly followed by a digit or a point multiplies too.
+            if (EsDigitOPunt(A(t, i))) s += '*';
+        };
+        if (comenca("EXP(")) { s += "ALN("; i += 4; }
+        else if (comenca("PI")) constant("3.141593", 2);
+        else if (comenca("P")) constant("3.141593", 1);
+        else if (comenca("NE")) constant("2.718282", 2);
+        else if (comenca("SEN(")) { s += "SIN("; i += 4; }
+        else if (comenca("ASE(")) { s += "ASI("; i += 4; }
+        else if (comenca("SEG(")) { s += "SIG("; i += 4; }
+        else if (r[0] == ',' || r[0] == '\'') { s += '.'; ++i; }
+        else { s += r[0]; ++i; }
+    }
+
+    // Implicit multiplication after a digit or an X.
+    t.clear();
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        t += s[i];
+        const char n = A(s, i + 1);
+        if ((EsDigit(s[i]) && (n == '(' || n == 'X' || EsInicialFuncio(n))) ||
+            (s[i] == 'X' && (n == '(' || EsInicialFuncio(n))))
+            t += '*';
+    }
+    text = std::move(t);
+    return CompOk;
+}
+
+// The neighbourhood check: code 5 at the first forbidden pair, else 0.
+int ComprovarVeinatge(std::string_view s) {
+    int punts = 0;
+    for (std::size_t i = 1; i + 1 < s.size(); ++i) {
+        const char c0 = s[i - 1], c1 = s[i], c2 = s[i + 1];
+        if (EsOperador(c0) && (EsOperador(c1) || c1 == ')')) return CompCombinacio;
+        if (c0 == '(' && (c1 == '*' || c1 == '/' || c1 == '^' || c1 == ')')) return CompCombinacio;
+        if (c0 == 'X' && (c1 == 'X' || EsDigitOPunt(c1))) return CompCombinacio;
+        if ((EsDigitOPunt(c0) || c0 == 'X') && (c1 == 'X' || c1 == '(' || EsInicialFuncio(c1)))
+            return CompCombinacio;
+        if (c0 == ')' && (EsDigitOPunt(c1) || c1 == 'X' || EsInicialFuncio(c1))) return CompCombinacio;
+        if (c1 == '.') {
+            ++punts;
+            if ((!EsDigit(c0) && !EsDigit(c2)) || punts >= 2 || c0 == '.') return CompCombinacio;
+        } else if (!EsDigit(c1)) {
+            punts = 0;
+        }
+    }
+    return CompOk;
+}
+
+void PosarCodi(ElementCompilat& e, std::string_view codi) {
+    std::memset(e.codi, 0, sizeof e.codi);
+    std::memcpy(e.codi, codi.data(), codi.size() < 3 ? codi.size() : 3);
+}
+
+} // namespace
+
+std::string TextParametre(double valor) {
+    const std::string text = NumeroATextFormula(std::fabs(valor));
+    if (valor < 0 && text != "0") return "(-" + text + ")";
+    return text;
+}
+
+std::string SubstituirParametres(std::string_view textMajuscules, const Parametres& p) {
+    std::string s(textMajuscules);
+    for (int k = 0; k < 6; ++k) {
+        const char lletra = static_cast<char>('A' + k);
+        const std::string valor = TextParametre(p[k]);
+        for (std::size_t i = 0; i < s.size();) {
+            if (s[i] != lletra || LletraProtegida(s, i)) {
+                ++i;
+                continue;
+            }
+            // A digit or point next to a parameter multiplies: 2A is 2*A, A2 is A*2.
+            std::string r = valor;
+            if (i > 0 && EsDigitOPunt(s[i - 1])) r.insert(0, "*");
+            if (EsDigitOPunt(A(s, i + 1))) r += '*';
+            s.replace(i, 1, r);
+            i += r.size();
+        }
+    }
+    return s;
+}
+
+const ElementCompilat& Calculador::Element(int i) const {
+    if (i < 1 || i > nombre_) return elementBuit;
+    return elements_[static_cast<std::size_t>(i - 1)];
+}
+
+int Calculador::CompilarFuncio(std::string_view entrada, const Parametres& p) {
+    compilat_ = false;
+    nombre_ = 0;
+    nombrePassos_ = 0;
+    nombreConstants_ = 0;
+    elements_.fill(ElementCompilat{});
+
+    std::string s;
+    if (int codi = Normalitzar(entrada, p, s)) return codi;
+    if (s == "()") return CompBuida;
+    if (s.size() >= 255) return CompMassaLlarga;
+    if (int codi = ComprovarVeinatge(s)) return codi;
+
+    // Tokenising. The text holds at most 254 characters, so at most 254 elements.
+    std::vector<ElementCompilat> llista;
+    llista.reserve(s.size());
+    std::size_t inici = 0, llargPendent = 0;
+    int profunditat = 0;
+    auto emetre = [&]() -> int {
+        if (llargPendent == 0) return CompOk;
+        ElementCompilat e;
+        if (int codi = LlegirNumero(std::string_view(s).substr(inici, llargPendent), e.valor)) return codi;
+        llista.push_back(e);
+        llargPendent = 0;
+        return CompOk;
+    };
+    auto afegir = [&](std::string_view codi) {
+        ElementCompilat e;
+        PosarCodi(e, codi);
+        llista.push_back(e);
+    };
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const char c = s[i];
+        if (EsDigitOPunt(c)) {
+            if (llargPendent == 0) inici = i;
+            ++llargPendent;
+            continue;
+        }
+        if (c == '(' || c == ')' || EsOperador(c)) {
+            if (c == '(') ++profunditat;
+            if (c == ')') {
+                --profunditat;
+                if (profunditat < 0 || (profunditat == 0 && i + 1 != s.size())) return CompParentesiTancat;
+            }
+            if (int codi = emetre()) return codi;
+            afegir(std::string_view(&c, 1));
+        } else if (c == 'X') {
+            if (int codi = emetre()) return codi;
+            afegir("X");
+        } else if (EsInicialFuncio(c)) {
+            const std::string_view r = std::string_view(s).substr(i);
+            const NomFuncio* trobat = nullptr;
+            for (const auto& f : nomsFuncions)
+                if (r.substr(0, 4) == f.text) {
+                    trobat = &f;
+                    break;
+                }
+            std::size_t llargNom = 3;
+            const char* codiFuncio = nullptr;
+            if (trobat) {
+                codiFuncio = trobat->codi;
+            } else if (c == 'L' && r.substr(0, 3) == "LN(") {
+                codiFuncio = "LNE";
+                llargNom = 2;
+            } else {
+                return CompExpressioDesconeguda;
+            }
+            if (int codi = emetre()) return codi;
+            afegir(codiFuncio);
+            i += llargNom - 1; // the "(" is read next as an ordinary parenthesis
+        } else {
+            return CompCaracter;
+        }
+    }
+    if (int codi = emetre()) return codi;
+    if (profunditat > 0) return CompParentesiObert;
+
+    // The element pass: operator pairs, empty groups, and the leading signs.
+    auto codiA = [&](std::size_t i) -> const ElementCompilat& {
+        return i < llista.size() ? llista[i] : elementBuit;
+    };
+    for (std::size_t i = 0; i < llista.size(); ++i) {
+        const ElementCompilat& e = llista[i];
+        const ElementCompilat& seg = codiA(i + 1);
+        if (EsOperadorElement(e) &&
+            (EsCodi(seg, ')') || EsCodi(seg, '+') || EsCodi(seg, '-') || EsCodi(seg, '*') || EsCodi(seg, '/')))
+            return CompCombinacio;
+        if (EsCodi(e, '(')) {
+            if (EsCodi(seg, '*') || EsCodi(seg, '/') || EsCodi(seg, ')') || (i > 0 && EsCodi(llista[i - 1], ')')))
+                return CompCombinacio;
+            if (EsCodi(seg, '+')) {
+                llista.erase(llista.begin() + static_cast<std::ptrdiff_t>(i + 1));
+                // A group left empty once its sign is dropped is no formula.
+                if (EsCodi(codiA(i + 1), ')')) return CompCombinacio;
+            } else if (EsCodi(seg, '-')) {
+                ElementCompilat menysU;
+                menysU.valor = -1;
+                ElementCompilat per;
+                PosarCodi(per, "*");
+                llista[i + 1] = menysU;
+                llista.insert(llista.begin() + static_cast<std::ptrdiff_t>(i + 2), per);
+            }
+        }
+    }
+    if (llista.size() > static_cast<std::size_t>(MaxElementsCompilats)) return CompMassaLlarga;
+    nombre_ = static_cast<int>(llista.size());
+    for (std::size_t i = 0; i < llista.size(); ++i) elements_[i] = llista[i];
+    if (int codi = PlanificarAvaluacio()) {
+        nombre_ = 0;
+        elements_.fill(ElementCompilat{});
+        return codi;
+    }
+    compilat_ = true;
+    return CompOk;
+}
+
+// Simulates the reduction of the compiled list once, recording each operation
+// in the order the evaluation performs it: innermost pair first (the last "("
+// before the first ")"), powers left to right, then products and quotients,
+// then sums and differences, then the function before the pair.
+int Calculador::PlanificarAvaluacio() {
+    struct Simbol {
+        char codi[4];
+        std::uint16_t slot; // for numbers
+    };
+    Simbol llista[MaxElementsCompilats];
+    int n = nombre_;
+    std::uint16_t properSlot = 1;
+    for (int i = 0; i < n; ++i) {
+        const ElementCompilat& e = elements_[static_cast<std::size_t>(i)];
+        Simbol& s = llista[i];
+        std::memcpy(s.codi, e.codi, sizeof s.codi);
+        s.slot = 0;
+        if (EsNumero(e)) {
+            constants_[static_cast<std::size_t>(nombreConstants_++)] = e.valor;
+            s.slot = properSlot++;
+        } else if (e.codi[0] == 'X' && e.codi[1] == '\0') {
+            s.codi[0] = '\0';
+            s.slot = 0;
+        }
+    }
+    std::uint16_t slotTemporal = static_cast<std::uint16_t>(1 + nombreConstants_);
+    auto esNum = [&](int i) { return i >= 0 && i < n && llista[i].codi[0] == '\0'; };
+    auto es = [&](int i, char c) { return i >= 0 && i < n && llista[i].codi[0] == c && llista[i].codi[1] == '\0'; };
+    auto treure = [&](int i, int quants) {
+        for (int j = i; j + quants < n; ++j) llista[j] = llista[j + quants];
+        n -= quants;
+    };
+    auto afegirPas = [&](std::uint16_t op, std::uint16_t a, std::uint16_t b) -> std::uint16_t {
+        passos_[static_cast<std::size_t>(nombrePassos_++)] = Pas{op, a, b, slotTemporal};
+        return slotTemporal++;
+    };
+    for (;;) {
+        int obert = -1, tancat = -1;
+        for (int i = 0; i < n; ++i) {
+            if (es(i, '(')) obert = i;
+            else if (es(i, ')')) { tancat = i; break; }
+        }
+        if (tancat < 0) break;
+        if (obert < 0) return CompParentesiTancat;
+        // Each pass walks the span, reducing "number op number" in place.
+        for (const char* ops : {"^", "*/", "+-"}) {
+            for (int i = obert + 1; i < tancat;) {
+                const char c = llista[i].codi[0];
+                if (llista[i].codi[1] == '\0' && c != '\0' && std::strchr(ops, c)) {
+                    if (!esNum(i - 1) || !esNum(i + 1) || nombrePassos_ >= MaxElementsCompilats)
+                        return CompCombinacio;
+                    llista[i - 1].slot = afegirPas(static_cast<std::uint16_t>(c), llista[i - 1].slot, llista[i + 1].slot);
+                    treure(i, 2);
+                    tancat -= 2;
+                } else {
+                    ++i;
+                }
+            }
+        }
+        if (tancat != obert + 2 || !esNum(obert + 1)) return CompCombinacio;
+        llista[obert] = llista[obert + 1];
+        treure(obert + 1, 2);
+        if (obert > 0 && llista[obert - 1].codi[0] != '\0' && llista[obert - 1].codi[1] != '\0') {
+            std::uint16_t f = 0;
+            for (const auto& nf : nomsFuncions)
+                if (std::strncmp(llista[obert - 1].codi, nf.codi, 3) == 0) f = nf.funcio;
+            if (std::strncmp(llista[obert - 1].codi, "LNE", 3) == 0) f = FLne;
+            if (f == 0 || nombrePassos_ >= MaxElementsCompilats) return CompCombinacio;
+            llista[obert - 1].codi[0] = '\0';
+            llista[obert - 1].slot = afegirPas(f, llista[obert].slot, 0);
+            treure(obert, 1);
+        }
+    }
+    if (n != 1 || !esNum(0)) return CompCombinacio;
+    slotResultat_ = llista[0].slot;
+    return CompOk;
+}
+
+int Calculador::AvaluarFuncio(double x, double& valor) const {
+    if (!compilat_) return AvalSenseValorReal;
+    double v[MaxValors];
+    v[0] = x;
+    std::memcpy(v + 1, constants_.data(), static_cast<std::size_t>(nombreConstants_) * sizeof(double));
+    for (int k = 0; k < nombrePassos_; ++k) {
+        const Pas& p = passos_[static_cast<std::size_t>(k)];
+        const int codi = p.operacio < 32 ? AplicarFuncio(p.operacio, v[p.a], v[p.resultat])
+                                         : AplicarOperador(p.operacio, v[p.a], v[p.b], v[p.resultat]);
+        if (codi != AvalOk) return codi;
+    }
+    const double r = v[slotResultat_];
+    // Strictly above the limit (NaN included) there is no value.
+    if (!(std::fabs(r) <= LimitGran)) return AvalOverflow;
+    valor = r;
+    return AvalOk;
+}
+
+int Calculador::CalcularExpressio(std::string_view text, const Parametres& p, double& valor) {
+    if (CompilarFuncio(text, p) != CompOk) return 2;
+    if (AvaluarFuncio(0, valor) != AvalOk) return 1;
+    return 0;
+}
+
+int CalcularExpressio(std::string_view text, const Parametres& p, double& valor) {
+    Calculador c;
+    return c.CalcularExpressio(text, p, valor);
+}
+
+} // namespace tracima
