@@ -1,0 +1,247 @@
+#include "engine/UnitCalcular.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <random>
+#include <string>
+#include <vector>
+
+using namespace tracima;
+
+namespace {
+
+struct Resultat {
+    int codi;
+    double valor;
+};
+
+Resultat Avaluar(const std::string& text, double x = 0, const Parametres& p = {}) {
+    Calculador c;
+    const int codi = c.CompilarFuncio(text, p);
+    EXPECT_EQ(codi, 0) << text;
+    if (codi) return {-1, 0};
+    Resultat r{0, 0};
+    r.codi = c.AvaluarFuncio(x, r.valor);
+    return r;
+}
+
+// The evaluation written the long way: the working list is copied, and the
+// innermost pair of parentheses is reduced until none is left.
+struct Referencia {
+    struct E {
+        std::string codi;
+        double v = 0;
+    };
+
+    static int Pot(double b, double p, double& r) {
+        if (p == std::floor(p) && p != 0 && std::fabs(p) < 100) {
+            double q = 1;
+            for (int i = 0; i < std::abs(static_cast<int>(p)); ++i) {
+                if (q > 1e19 || b > 1e19) return 4;
+                q = q * b;
+            }
+            if (p > 0) return r = q, 0;
+            if (std::fabs(q) <= 1e-19) return 4;
+            return r = 1 / q, 0;
+        }
+        if (b > 0) {
+            double t = std::log(b) * p;
+            if (t <= -88 || t >= 88) return 4;
+            return r = std::exp(t), 0;
+        }
+        if (b == 0) return p <= 0 ? 2 : (r = 0, 0);
+        const long double pi = 3.141592653589793238462643383279502884L;
+        int codi = 2;
+        for (int k = 0;; ++k) {
+            double th = static_cast<double>(pi * p + k * (2 * pi) * p);
+            if (std::sin(th) > -1e-5 && std::sin(th) < 1e-5) {
+                codi = 0;
+                double t = std::log(std::fabs(b)) * p;
+                if (t > -88 && t < 88) r = std::exp(t) * std::cos(th);
+                else codi = 4;
+            }
+            if (std::fabs(th) > 2 * static_cast<double>(pi) || codi == 0) break;
+        }
+        return codi;
+    }
+
+    static int Funcio(const std::string& f, double x, double& y) {
+        const double pi = 3.141593;
+        if (f == "SIN") return y = std::sin(x), 0;
+        if (f == "SIG") return y = std::sin(x / 180 * pi), 0;
+        if (f == "COS") return y = std::cos(x), 0;
+        if (f == "COG") return y = std::cos(x / 180 * pi), 0;
+        if (f == "TAN" || f == "TAG") {
+            double a = f == "TAN" ? x : pi * (x / 180);
+            if (std::fabs(std::cos(a)) <= 1e-19) return 4;
+            return y = std::sin(a) / std::cos(a), 0;
+        }
+        if (f == "ATA") return y = std::atan(x), 0;
+        if (f == "ATG") return y = std::atan(x) * 180 / pi, 0;
+        if (f == "ABS") return y = std::fabs(x), 0;
+        if (f == "LNE") return x > 0 ? (y = std::log(x), 0) : 3;
+        if (f == "LOG") return x > 0 ? (y = std::log(x) / std::log(10.0), 0) : 3;
+        if (f == "ALO") return Pot(10, x, y);
+        if (f == "EXP") return (x > -88 && x < 88) ? (y = std::exp(x), 0) : 4;
+        const bool graus = f == "ASG" || f == "ACG";
+        const bool sinus = f == "ASI" || f == "ASG";
+        if (sinus && (x == 1 || x == -1)) return y = x * (graus ? 90 : 1.570796), 0;
+        if (!sinus && x == 0) return y = graus ? 90 : 1.570796, 0;
+        if (1 - x * x < 0) return 2;
+        double r = std::sqrt(1 - x * x);
+        y = std::atan(sinus ? x / r : r / x);
+        if (graus) y = y * 180 / pi;
+        if (!sinus && x < 0) y = y + (graus ? 180 : pi);
+        return 0;
+    }
+
+    static Resultat Avaluar(const Calculador& c, double x) {
+        std::vector<E> w;
+        for (int i = 1; i <= c.NombreElements(); ++i) {
+            E e{c.Element(i).codi, c.Element(i).valor};
+            if (e.codi == "X") e = {"", x};
+            w.push_back(e);
+        }
+        auto op = [&](std::size_t i, const char* ops) {
+            return w[i].codi.size() == 1 && std::strchr(ops, w[i].codi[0]);
+        };
+        for (;;) {
+            std::size_t o = 0, tanc = 0;
+            bool hiHa = false;
+            for (std::size_t i = 0; i < w.size(); ++i) {
+                if (w[i].codi == "(") o = i;
+                if (w[i].codi == ")") { tanc = i; hiHa = true; break; }
+            }
+            if (!hiHa) break;
+            for (const char* ops : {"^", "*/", "+-"}) {
+                for (std::size_t i = o + 1; i < tanc;) {
+                    if (!op(i, ops)) { ++i; continue; }
+                    double a = w[i - 1].v, b = w[i + 1].v, r = 0;
+                    int codi = 0;
+                    switch (w[i].codi[0]) {
+                    case '^': codi = Pot(a, b, r); break;
+                    case '*': codi = (std::fabs(a) >= 1e19 || std::fabs(b) >= 1e19) ? 4 : (r = a * b, 0); break;
+                    case '/':
+                        codi = b == 0 ? 1 : (std::fabs(a) >= 1e19 || std::fabs(b) <= 1e-19) ? 4 : (r = a / b, 0);
+                        break;
+                    default:
+                        codi = (std::fabs(a) >= 1e19 || std::fabs(b) >= 1e19) ? 4
+                               : (r = w[i].codi[0] == '+' ? a + b : a - b, 0);
+                    }
+                    if (codi) return {codi, 0};
+                    w[i - 1].v = r;
+                    w.erase(w.begin() + static_cast<long>(i), w.begin() + static_cast<long>(i) + 2);
+                    tanc -= 2;
+                }
+            }
+            w[o] = {"", w[o + 1].v};
+            w.erase(w.begin() + static_cast<long>(o) + 1, w.begin() + static_cast<long>(o) + 3);
+            if (o > 0 && w[o - 1].codi.size() == 3) {
+                double y = 0;
+                if (int codi = Funcio(w[o - 1].codi, w[o].v, y)) return {codi, 0};
+                w[o - 1] = {"", y};
+                w.erase(w.begin() + static_cast<long>(o));
+            }
+        }
+        if (!(std::fabs(w[0].v) <= 1e19)) return {4, 0};
+        return {0, w[0].v};
+    }
+};
+
+} // namespace
+
+TEST(Avaluar, WorkedValues) {
+    struct Cas {
+        const char* text;
+        double x, valor;
+    } casos[] = {
+        {"-x^2", 3, -9},           {"2^3^2", 0, 64},          {"-2^2", 0, -4},
+        {"(-2)^2", 0, 4},          {"(-2)^(-3)", 0, -0.125},  {"(-2)^3", 0, -8},
+        {"(-2)^(-1)", 0, -0.5},    {"0/5", 0, 0},             {"0^2", 0, 0},
+        {"0^0.5", 0, 0},           {"(-8)^(1/3)", 0, -2},     {"(-8)^(2/3)", 0, 4},
+        {"(-32)^(3/5)", 0, -8},    {"(-8)^(5/3)", 0, -32},    {"2*(-3)", 0, -6},
+        {"-2+3", 0, 1},            {"ASE(1)", 0, 1.570796},   {"ACO(-1)", 0, 3.141593},
+        {"ACG(0)", 0, 90},         {"ASG(-1)", 0, -90},       {"ALO(19)", 0, 1e19},
+        {"EXP(0)", 0, 1},          {"LOG(1000)", 0, 3},       {"ABS(-X)", 4, 4},
+        {"2x", 3, 6},              {"x(x+1)", 2, 6},          {"1,5*x", 2, 3},
+        {"(x^2-4)/(x-2)", 3, 5},   {"1/36(3x^4-20x^3+12x^2+96x-110)", 0, -110.0 / 36},
+    };
+    for (const auto& c : casos) {
+        const Resultat r = Avaluar(c.text, c.x);
+        EXPECT_EQ(r.codi, 0) << c.text;
+        EXPECT_NEAR(r.valor, c.valor, 1e-9 * std::max(1.0, std::fabs(c.valor))) << c.text;
+    }
+}
+
+TEST(Avaluar, ErrorCodes) {
+    struct Cas {
+        const char* text;
+        double x;
+        int codi;
+    } casos[] = {
+        {"1/0", 0, 1},        {"1/X", 0, 1},         {"1/10^(-20)", 0, 4}, {"0^0", 0, 2},
+        {"0^(-1)", 0, 4},     {"(-4)^0.5", 0, 2},    {"(-8)^0.5", 0, 2},   {"(-8)^0.3", 0, 2},
+        {"(-8)^(7/3)", 0, 2}, {"2^(-200)", 0, 4},    {"LN(0)", 0, 3},      {"LOG(-1)", 0, 3},
+        {"EXP(88)", 0, 4},    {"EXP(-88)", 0, 4},    {"EXP(44)", 0, 4},    {"ASE(2)", 0, 2},
+        {"ACO(-1.5)", 0, 2},  {"ALO(20)", 0, 4},     {"ALO(19)*1", 0, 4},  {"X^2", 1e10, 4},
+        {"X*X", -1e300, 4},   {"SIN(X^2)", -1e300, 4}, {"X+1", 1e19, 4},   {"LN(X)", -1, 3},
+    };
+    for (const auto& c : casos) EXPECT_EQ(Avaluar(c.text, c.x).codi, c.codi) << c.text;
+}
+
+TEST(Avaluar, DegreesAndTheShortPi) {
+    const Resultat sig = Avaluar("SIG(180)");
+    EXPECT_EQ(sig.codi, 0);
+    EXPECT_NE(sig.valor, 0);
+    EXPECT_LT(std::fabs(sig.valor), 1e-5);
+    const Resultat tan = Avaluar("TAN(PI/2)");
+    EXPECT_EQ(tan.codi, 0);
+    EXPECT_NEAR(tan.valor, -5.7735e6, 1e3);
+    EXPECT_NEAR(Avaluar("COG(60)").valor, 0.5, 1e-6);
+    EXPECT_NEAR(Avaluar("TAG(45)").valor, 1, 1e-6);
+    EXPECT_NEAR(Avaluar("ATG(1)").valor, 45, 1e-4);
+}
+
+TEST(CalcularExpressio, Statuses) {
+    double v = 0;
+    EXPECT_EQ(CalcularExpressio("2*PI", {}, v), 0);
+    EXPECT_DOUBLE_EQ(v, 6.283186);
+    EXPECT_EQ(CalcularExpressio("X+1", {}, v), 0);
+    EXPECT_EQ(v, 1);
+    EXPECT_EQ(CalcularExpressio("1/0", {}, v), 1);
+    EXPECT_EQ(CalcularExpressio("2+", {}, v), 2);
+    Parametres p;
+    p[1] = 4;
+    EXPECT_EQ(CalcularExpressio("B/2", p, v), 0);
+    EXPECT_EQ(v, 2);
+}
+
+// The schedule worked out at compile time must give exactly what the long
+// reduction gives, value for value and code for code.
+TEST(Avaluar, ScheduleMatchesTheLiteralReduction) {
+    const char* formules[] = {
+        "x^2-4", "sin(x)+cos(x)", "1+x-x^2/2-x^3/6+x^4/24+x^5/120-x^6/720-x^7/5040+x^8/40320+x^9/362880",
+        "30000/((2*p)^.5*.6)*exp(-(x-5.6)^2/2/.6^2)", "(x^2-4)/(x-2)", "1/36(3x^4-20x^3+12x^2+96x-110)",
+        "1/x", "ln(x)", "log(x)-alo(x)", "x^x", "x^(1/3)", "(-x)^(2/3)", "tan(x)*tag(x*50)",
+        "ase(x/3)+aco(x/4)-asg(x/5)*acg(x/6)", "ata(x)+atg(x)", "abs(x)^0.5", "2^3^x", "x/x/x",
+        "-(x+1)*(-x)", "sig(x*30)/cog(x*30)", "exp(x*12)", "(x-1)^(-2)", "x^100", "x^(-99)", "-x^2^-(1)",
+        "((((x))))+(((1)))", "2/(x-x)", "x^0", "0^x",
+    };
+    std::mt19937 gen(7);
+    std::uniform_real_distribution<double> d(-10, 10);
+    for (const char* f : formules) {
+        Calculador c;
+        if (c.CompilarFuncio(f, {}) != 0) continue;
+        std::vector<double> xs = {0, 1, -1, 2, -2, 0.5, 1e-20, -1e10, 1e18, 7.5, -7.5};
+        for (int i = 0; i < 200; ++i) xs.push_back(d(gen));
+        for (double x : xs) {
+            double v = 0;
+            const int codi = c.AvaluarFuncio(x, v);
+            const Resultat ref = Referencia::Avaluar(c, x);
+            ASSERT_EQ(codi, ref.codi) << f << " at " << x;
+            if (codi == 0) ASSERT_EQ(v, ref.valor) << f << " at " << x;
+        }
+    }
+}

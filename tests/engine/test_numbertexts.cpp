@@ -1,0 +1,91 @@
+#include "engine/UnitTools.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+using namespace tracima;
+
+TEST(ArrodonirPerMostrar, BandsAndBoundaries) {
+    struct Cas {
+        double v, esperat;
+    } casos[] = {
+        {3.14159265, 3.14159},  {0.123456789, 0.1234568}, {12345.678, 12345.68},
+        {300000, 300000},       {300000.44, 300000},      {300000.6, 300001},
+        {2.5e9, 2.5e9},         {-0.25, -0.25},           {3, 3},
+        {3.0000049, 3}, {2.9999996, 3}, {0.30000004, 0.3},  {30.000004, 30},          {-12345.678, -12345.68},
+        {1e9, 1e9},             {0, 0},
+    };
+    for (const auto& c : casos) EXPECT_DOUBLE_EQ(ArrodonirPerMostrar(c.v), c.esperat) << c.v;
+    EXPECT_TRUE(std::isnan(ArrodonirPerMostrar(std::nan(""))));
+}
+
+TEST(ArrodonirEnter, TiesToEvenAndLimits) {
+    EXPECT_EQ(ArrodonirEnter(2.5), 2);
+    EXPECT_EQ(ArrodonirEnter(3.5), 4);
+    EXPECT_EQ(ArrodonirEnter(-2.5), -2);
+    EXPECT_EQ(ArrodonirEnter(3e9), 2000000000);
+    EXPECT_EQ(ArrodonirEnter(-3e9), -2000000000);
+    EXPECT_EQ(ArrodonirEnter(std::numeric_limits<double>::infinity()), 2000000000);
+    EXPECT_EQ(ArrodonirEnter(std::nan("")), 0);
+    EXPECT_EQ(ArrodonirPixel(1e6), 32000);
+    EXPECT_EQ(ArrodonirPixel(-1e6), -32000);
+    EXPECT_EQ(ArrodonirPixel(10.5), 10);
+}
+
+TEST(Arrodonir6Decimals, RoundsAndSurvivesHugeValues) {
+    EXPECT_DOUBLE_EQ(Arrodonir6Decimals(-2.1234567), -2.123457);
+    EXPECT_DOUBLE_EQ(Arrodonir6Decimals(2.1234564), 2.123456);
+    EXPECT_EQ(Arrodonir6Decimals(0.0000004), 0);
+    EXPECT_FALSE(std::signbit(Arrodonir6Decimals(-0.0000004)));
+    EXPECT_DOUBLE_EQ(Arrodonir6Decimals(1e300), 1e300);
+    EXPECT_DOUBLE_EQ(Arrodonir6Decimals(-5e15), -5e15);
+}
+
+TEST(NumeroAText, StandardTexts) {
+    struct Cas {
+        double v;
+        const char* text;
+    } casos[] = {
+        {2, "2"},
+        {0.1234567, "0.123457"},
+        {1e-7, "0"},
+        {-1e-7, "0"},
+        {0.000001, "1E-6"},
+        {0.00001, "0.00001"},
+        {0.000012, "0.000012"},
+        {-3.5, "-3.5"},
+        {1234567.25, "1234567.25"},
+        {1e15, "1E15"},
+        {1.5e20, "1.5E20"},
+        {123456789012345.0, "123456789012345"},
+        {6.2831859999, "6.283186"},
+        {100, "100"},
+        {-0.5, "-0.5"},
+    };
+    for (const auto& c : casos) EXPECT_EQ(NumeroAText(c.v), c.text) << c.v;
+    EXPECT_EQ(NumeroAText(2.5, ','), "2,5");
+}
+
+TEST(NumeroATextFormula, NeverExponentNotation) {
+    EXPECT_EQ(NumeroATextFormula(0.000001), "0.000001");
+    EXPECT_EQ(NumeroATextFormula(1e15), "1000000000000000");
+    EXPECT_EQ(NumeroATextFormula(-2), "-2");
+    EXPECT_EQ(NumeroATextFormula(-1e-9), "0");
+    EXPECT_EQ(NumeroATextFormula(0.1234567), "0.123457");
+    EXPECT_EQ(NumeroATextFormula(3), "3");
+}
+
+TEST(NumeroATextPrecisioBaixa, DecimalsFromPixelSize) {
+    struct Cas {
+        double v, p;
+        const char* text;
+    } casos[] = {
+        {3.14159, 0.0125, "3,14"}, {3.10, 0.0125, "3,1"},   {3.001, 0.0125, "3"},
+        {7, 0.0125, "7"},          {250000.75, 0.0125, "250000"}, {3.14159, 0.5, "3,1"},
+        {3.14159, 2.5, "3,1"},     {3.14159, 2, "3,14159"}, {1.23456789, 0.000001, "1,234568"},
+        {-0.001, 0.0125, "0"},     {-3.14159, 0.025, "-3,14"},
+    };
+    for (const auto& c : casos) EXPECT_EQ(NumeroATextPrecisioBaixa(c.v, c.p), c.text) << c.v << " " << c.p;
+}
