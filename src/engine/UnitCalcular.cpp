@@ -22,6 +22,8 @@ enum Funcio : std::uint16_t {
     FSin = 1, FSig, FAsi, FAsg, FCos, FCog, FAco, FAcg, FTan, FTag, FAta, FAtg, FAbs,
     FLog, FAlo, FExp, FLne
 };
+// A power whose exponent is a known whole number (the schedule's own operation).
+constexpr std::uint16_t OpPotenciaEntera = 'e';
 
 struct NomFuncio {
     const char* text; // the four characters that begin the call
@@ -91,23 +93,26 @@ int LlegirNumero(std::string_view text, double& valor) {
     return CompOk;
 }
 
-// Power(base b, exponent p) of the language; 0 or an evaluation code.
-int Potencia(double b, double p, double& r) {
-    if (p == std::trunc(p) && p != 0 && std::fabs(p) < 100) {
-        double producte = 1;
-        const int n = static_cast<int>(std::fabs(p));
-        for (int i = 0; i < n; ++i) {
-            if (producte > LimitGran || b > LimitGran) return AvalOverflow;
-            producte *= b;
-        }
-        if (p > 0) {
-            r = producte;
-            return AvalOk;
-        }
-        if (std::fabs(producte) <= LimitPetit) return AvalOverflow;
-        r = 1 / producte;
+// The repeated product of a whole exponent below 100 (see Potencia).
+inline int PotenciaEntera(double b, double p, double& r) {
+    const int n = p < 0 ? static_cast<int>(-p) : static_cast<int>(p);
+    double producte = 1;
+    for (int i = 0; i < n; ++i) {
+        if (producte > LimitGran || b > LimitGran) return AvalOverflow;
+        producte *= b;
+    }
+    if (p > 0) {
+        r = producte;
         return AvalOk;
     }
+    if (std::fabs(producte) <= LimitPetit) return AvalOverflow;
+    r = 1 / producte;
+    return AvalOk;
+}
+
+// Power(base b, exponent p) of the language; 0 or an evaluation code.
+int Potencia(double b, double p, double& r) {
+    if (p == std::trunc(p) && p != 0 && std::fabs(p) < 100) return PotenciaEntera(b, p, r);
     if (b > 0) {
         const double t = std::log(b) * p;
         if (t <= -88 || t >= 88) return AvalOverflow;
@@ -208,25 +213,29 @@ int AplicarFuncio(std::uint16_t f, double x, double& y) {
     return AvalSenseValorReal;
 }
 
-int AplicarOperador(std::uint16_t op, double a, double b, double& r) {
+inline int Executar(std::uint16_t op, double a, double b, double& r) {
     switch (op) {
-    case '^': return Potencia(a, b, r);
+    case OpPotenciaEntera: return PotenciaEntera(a, b, r);
     case '*':
         if (std::fabs(a) >= LimitGran || std::fabs(b) >= LimitGran) return AvalOverflow;
         r = a * b;
+        return AvalOk;
+    case '+':
+        if (std::fabs(a) >= LimitGran || std::fabs(b) >= LimitGran) return AvalOverflow;
+        r = a + b;
+        return AvalOk;
+    case '-':
+        if (std::fabs(a) >= LimitGran || std::fabs(b) >= LimitGran) return AvalOverflow;
+        r = a - b;
         return AvalOk;
     case '/':
         if (b == 0) return AvalDivisioZero;
         if (std::fabs(a) >= LimitGran || std::fabs(b) <= LimitPetit) return AvalOverflow;
         r = a / b;
         return AvalOk;
-    case '+':
-    case '-':
-        if (std::fabs(a) >= LimitGran || std::fabs(b) >= LimitGran) return AvalOverflow;
-        r = op == '+' ? a + b : a - b;
-        return AvalOk;
+    case '^': return Potencia(a, b, r);
+    default: return AplicarFuncio(op, a, r);
     }
-    return AvalSenseValorReal;
 }
 
 // Normalisation steps 1 to 6 and the checks between them. Returns 0 or a compile
@@ -465,6 +474,7 @@ int Calculador::CompilarFuncio(std::string_view entrada, const Parametres& p) {
         elements_.fill(ElementCompilat{});
         return codi;
     }
+    PlegarConstants();
     compilat_ = true;
     return CompOk;
 }
@@ -547,6 +557,70 @@ int Calculador::PlanificarAvaluacio() {
     return CompOk;
 }
 
+// Steps whose operands are all known at compile time are computed now, when they
+// succeed: at evaluation they would give the same value at every X. A step that
+// fails stays in the schedule, so its error is still met in its turn. A power
+// whose exponent is a known whole number below 100 gets the repeated product.
+void Calculador::PlegarConstants() {
+    constexpr std::uint16_t Cap = 0xFFFF;
+    double valor[MaxValors];
+    bool conegut[MaxValors];
+    const int nSlots = 1 + nombreConstants_ + nombrePassos_;
+    conegut[0] = false;
+    valor[0] = 0;
+    for (int s = 1; s < nSlots; ++s) {
+        conegut[s] = s <= nombreConstants_;
+        valor[s] = s <= nombreConstants_ ? constants_[static_cast<std::size_t>(s - 1)] : 0;
+    }
+    Pas guardats[MaxElementsCompilats];
+    int n = 0;
+    for (int k = 0; k < nombrePassos_; ++k) {
+        const Pas& p = passos_[static_cast<std::size_t>(k)];
+        const bool funcio = p.operacio < 32;
+        if (conegut[p.a] && (funcio || conegut[p.b])) {
+            double r = 0;
+            const int codi = Executar(p.operacio, valor[p.a], valor[p.b], r);
+            if (codi == AvalOk) {
+                valor[p.resultat] = r;
+                conegut[p.resultat] = true;
+                continue;
+            }
+        }
+        guardats[n++] = p;
+    }
+    // Renumber: X, then the known values the schedule reads, then the temporaries.
+    std::uint16_t nou[MaxValors];
+    for (int s = 0; s < nSlots; ++s) nou[s] = Cap;
+    nou[0] = 0;
+    std::uint16_t seguent = 1;
+    auto constant = [&](std::uint16_t s) {
+        if (conegut[s] && nou[s] == Cap) {
+            constants_[seguent - 1u] = valor[s];
+            nou[s] = seguent++;
+        }
+    };
+    for (int k = 0; k < n; ++k) {
+        constant(guardats[k].a);
+        if (guardats[k].operacio >= 32) constant(guardats[k].b);
+    }
+    constant(slotResultat_);
+    nombreConstants_ = seguent - 1;
+    for (int k = 0; k < n; ++k) nou[guardats[k].resultat] = seguent++;
+    for (int k = 0; k < n; ++k) {
+        Pas p = guardats[k];
+        p.a = nou[p.a];
+        p.b = p.operacio >= 32 ? nou[p.b] : 0;
+        p.resultat = nou[p.resultat];
+        if (p.operacio == '^' && p.b >= 1 && p.b <= nombreConstants_) {
+            const double e = constants_[p.b - 1u];
+            if (e == std::trunc(e) && e != 0 && std::fabs(e) < 100) p.operacio = OpPotenciaEntera;
+        }
+        passos_[static_cast<std::size_t>(k)] = p;
+    }
+    nombrePassos_ = n;
+    slotResultat_ = nou[slotResultat_];
+}
+
 int Calculador::AvaluarFuncio(double x, double& valor) const {
     if (!compilat_) return AvalSenseValorReal;
     double v[MaxValors];
@@ -554,15 +628,74 @@ int Calculador::AvaluarFuncio(double x, double& valor) const {
     std::memcpy(v + 1, constants_.data(), static_cast<std::size_t>(nombreConstants_) * sizeof(double));
     for (int k = 0; k < nombrePassos_; ++k) {
         const Pas& p = passos_[static_cast<std::size_t>(k)];
-        const int codi = p.operacio < 32 ? AplicarFuncio(p.operacio, v[p.a], v[p.resultat])
-                                         : AplicarOperador(p.operacio, v[p.a], v[p.b], v[p.resultat]);
-        if (codi != AvalOk) return codi;
+        if (const int codi = Executar(p.operacio, v[p.a], v[p.b], v[p.resultat])) return codi;
     }
     const double r = v[slotResultat_];
     // Strictly above the limit (NaN included) there is no value.
     if (!(std::fabs(r) <= LimitGran)) return AvalOverflow;
     valor = r;
     return AvalOk;
+}
+
+void Calculador::AvaluarFuncioMostres(const double* x, double* y, int* codi, int n) const {
+    constexpr int Carrils = 16;
+    if (!compilat_) {
+        for (int i = 0; i < n; ++i) codi[i] = AvalSenseValorReal;
+        return;
+    }
+    const int nSlots = 1 + nombreConstants_ + nombrePassos_;
+    double v[MaxValors][Carrils];
+    for (int inici = 0; inici < n; inici += Carrils) {
+        const int m = n - inici < Carrils ? n - inici : Carrils;
+        int* c = codi + inici;
+        for (int j = 0; j < m; ++j) {
+            v[0][j] = x[inici + j];
+            c[j] = AvalOk;
+        }
+        for (int s = 1; s <= nombreConstants_ && s < nSlots; ++s)
+            for (int j = 0; j < m; ++j) v[s][j] = constants_[static_cast<std::size_t>(s - 1)];
+        for (int k = 0; k < nombrePassos_; ++k) {
+            const Pas& p = passos_[static_cast<std::size_t>(k)];
+            const double* a = v[p.a];
+            const double* b = v[p.b];
+            double* r = v[p.resultat];
+            switch (p.operacio) {
+            case '*':
+                for (int j = 0; j < m; ++j) {
+                    if (std::fabs(a[j]) >= LimitGran || std::fabs(b[j]) >= LimitGran) {
+                        if (c[j] == AvalOk) c[j] = AvalOverflow;
+                    }
+                    r[j] = a[j] * b[j];
+                }
+                break;
+            case '+':
+            case '-': {
+                const double signe = p.operacio == '+' ? 1.0 : -1.0;
+                for (int j = 0; j < m; ++j) {
+                    if (std::fabs(a[j]) >= LimitGran || std::fabs(b[j]) >= LimitGran) {
+                        if (c[j] == AvalOk) c[j] = AvalOverflow;
+                    }
+                    r[j] = a[j] + signe * b[j];
+                }
+                break;
+            }
+            default:
+                for (int j = 0; j < m; ++j) {
+                    double t = 0;
+                    if (c[j] == AvalOk) c[j] = Executar(p.operacio, a[j], b[j], t);
+                    r[j] = t;
+                }
+            }
+        }
+        const double* res = v[slotResultat_];
+        for (int j = 0; j < m; ++j) {
+            if (c[j] != AvalOk) continue;
+            if (!(std::fabs(res[j]) <= LimitGran))
+                c[j] = AvalOverflow;
+            else
+                y[inici + j] = res[j];
+        }
+    }
 }
 
 int Calculador::CalcularExpressio(std::string_view text, const Parametres& p, double& valor) {

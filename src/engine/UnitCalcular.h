@@ -72,6 +72,10 @@ public:
     // Allocates nothing.
     int AvaluarFuncio(double x, double& valor) const;
 
+    // The same at n abscissas at once (the samples of a curve): codi[i] and, where
+    // it is 0, y[i] are exactly what AvaluarFuncio(x[i]) gives. Allocates nothing.
+    void AvaluarFuncioMostres(const double* x, double* y, int* codi, int n) const;
+
     // Compiles `text` and evaluates it at X = 0: 0 ok, 1 evaluation error,
     // 2 compile error. Replaces this object's compiled formula.
     int CalcularExpressio(std::string_view text, const Parametres& p, double& valor);
@@ -94,13 +98,14 @@ private:
     static constexpr int MaxValors = 1 + 2 * MaxElementsCompilats;
 
     int PlanificarAvaluacio(); // builds the schedule; 0 or a compile code
+    void PlegarConstants();    // works out the steps that do not depend on X
 
     std::array<ElementCompilat, MaxElementsCompilats> elements_{};
     int nombre_ = 0;
     bool compilat_ = false;
     std::array<Pas, MaxElementsCompilats> passos_{};
     int nombrePassos_ = 0;
-    std::array<double, MaxElementsCompilats> constants_{}; // slots 1..nombreConstants_
+    std::array<double, MaxValors> constants_{}; // slots 1..nombreConstants_
     int nombreConstants_ = 0;
     std::uint16_t slotResultat_ = 0;
 };
