@@ -201,27 +201,26 @@ void CompilarMuparser(benchmark::State& state, const FormulaBanc& f) {
 
 // Names "<group>/<engine>/f<n>", which the comparison table of main.cpp pairs.
 const bool kRegistrats = [] {
-    for (std::size_t i = 0; i < kFormules.size(); ++i) {
-        const std::string cas = "/f" + std::to_string(i + 1);
-        const FormulaBanc& f = kFormules[i];
-        benchmark::RegisterBenchmark(("Avaluar/tracima" + cas).c_str(), AvaluarTracima, f)
-            ->Unit(benchmark::kMicrosecond);
-        benchmark::RegisterBenchmark(("Avaluar/muparser" + cas).c_str(), AvaluarMuparser, f)
-            ->Unit(benchmark::kMicrosecond);
-    }
-    for (std::size_t i = 0; i < kFormules.size(); ++i) {
-        const std::string cas = "/f" + std::to_string(i + 1);
-        const FormulaBanc& f = kFormules[i];
-        benchmark::RegisterBenchmark(("Mostres/tracima" + cas).c_str(), MostresTracima, f)
-            ->Unit(benchmark::kMicrosecond);
-        benchmark::RegisterBenchmark(("Mostres/muparser" + cas).c_str(), MostresMuparser, f)
-            ->Unit(benchmark::kMicrosecond);
-    }
-    for (std::size_t i = 0; i < kFormules.size(); ++i) {
-        const std::string cas = "/f" + std::to_string(i + 1);
-        const FormulaBanc& f = kFormules[i];
-        benchmark::RegisterBenchmark(("Compilar/tracima" + cas).c_str(), CompilarTracima, f);
-        benchmark::RegisterBenchmark(("Compilar/muparser" + cas).c_str(), CompilarMuparser, f);
+    using Banc = void (*)(benchmark::State&, const FormulaBanc&);
+    struct Grup {
+        const char* nom;
+        Banc nostre, peer;
+        benchmark::TimeUnit unitat;
+    };
+    const Grup grups[] = {
+        {"Avaluar", AvaluarTracima, AvaluarMuparser, benchmark::kMicrosecond},
+        {"Mostres", MostresTracima, MostresMuparser, benchmark::kMicrosecond},
+        {"Compilar", CompilarTracima, CompilarMuparser, benchmark::kNanosecond},
+    };
+    for (const Grup& g : grups) {
+        for (std::size_t i = 0; i < kFormules.size(); ++i) {
+            const std::string cas = "/f" + std::to_string(i + 1);
+            const FormulaBanc& f = kFormules[i];
+            benchmark::RegisterBenchmark((g.nom + std::string("/tracima") + cas).c_str(), g.nostre, f)
+                ->Unit(g.unitat);
+            benchmark::RegisterBenchmark((g.nom + std::string("/muparser") + cas).c_str(), g.peer, f)
+                ->Unit(g.unitat);
+        }
     }
     return true;
 }();
