@@ -73,7 +73,10 @@ public:
     int AvaluarFuncio(double x, double& valor) const;
 
     // The same at n abscissas at once (the samples of a curve): codi[i] and, where
-    // it is 0, y[i] are exactly what AvaluarFuncio(x[i]) gives. Allocates nothing.
+    // it is 0, y[i] are what AvaluarFuncio(x[i]) gives (exactly, except that sines
+    // and cosines come from a vector routine that may differ by a few units in the
+    // last place); where codi[i] is not 0, y[i] holds no meaningful value.
+    // Allocates nothing.
     void AvaluarFuncioMostres(const double* x, double* y, int* codi, int n) const;
 
     // Compiles `text` and evaluates it at X = 0: 0 ok, 1 evaluation error,
