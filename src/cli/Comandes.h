@@ -11,5 +11,6 @@ namespace tracima::cli {
 using Arguments = std::vector<std::string>;
 
 int ComandaAvaluar(const Arguments& args, std::ostream& out, std::ostream& err);
+int ComandaDocument(const Arguments& args, std::ostream& out, std::ostream& err);
 
 } // namespace tracima::cli

@@ -15,6 +15,8 @@ struct Comanda {
 constexpr Comanda comandes[] = {
     {"avaluar", tracima::cli::ComandaAvaluar,
      "avaluar [-p LLETRA=VALOR]... [--exacte] FORMULA [X]...   avalua una fórmula"},
+    {"document", tracima::cli::ComandaDocument,
+     "document FITXER.trc [--desar SORTIDA.trc]   mostra el conjunt de funcions d'un document i el torna a desar"},
 };
 
 void MostrarAjuda(std::ostream& out) {
