@@ -149,8 +149,16 @@ bool EixosFuncions::Valids() const {
     const double v[] = {XOrigen, XFinal, XUnitat, YOrigen, YFinal, YUnitat};
     for (double x : v)
         if (!std::isfinite(x)) return false;
-    return XOrigen < XFinal && YOrigen < YFinal && std::isfinite(XFinal - XOrigen) &&
-           std::isfinite(YFinal - YOrigen) && XUnitat > 0 && YUnitat > 0;
+    if (!(XOrigen < XFinal && YOrigen < YFinal && XUnitat > 0 && YUnitat > 0)) return false;
+    // The steps and origins derived from them must be finite too.
+    EixosFuncions derivats = *this;
+    derivats.CalcularPassos();
+    derivats.CalcularOrigens();
+    const double d[] = {XFinal - XOrigen,   YFinal - YOrigen,      derivats.PasLogicX,
+                        derivats.PasLogicY, derivats.OrigenLogicX, derivats.OrigenLogicY};
+    for (double x : d)
+        if (!std::isfinite(x)) return false;
+    return true;
 }
 
 void EixosFuncions::CalcularPassos() {

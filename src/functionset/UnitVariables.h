@@ -62,8 +62,8 @@ struct EixosFuncions {
     // Logical x of world x = 0 and logical y of world y = 0.
     double OrigenLogicX = 320, OrigenLogicY = 220;
 
-    // True when every setting is finite, each origin lies strictly below its final
-    // with a finite range, and both units are above 0.
+    // True when every setting is finite, each origin lies strictly below its final,
+    // both units are above 0, and the ranges, steps and origins they give are finite.
     bool Valids() const;
     // Recomputes PasLogicX/PasLogicY from the units (no unit check).
     void CalcularPassos();

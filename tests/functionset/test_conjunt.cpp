@@ -32,8 +32,12 @@ TEST_P(Disponibilitat, FollowsTheNumberAndKindOfDefinedFunctions) {
     EXPECT_EQ(cf.NombreFuncions, c.nombre);
     EXPECT_EQ(cf.FuncioUnica.Index, c.unica);
     EXPECT_EQ(cf.SegonaFuncio.Index, c.segona);
-    if (c.unica) EXPECT_EQ(cf.FuncioUnica.Text, c.textos[static_cast<std::size_t>(c.unica - 1)]);
-    if (c.segona) EXPECT_EQ(cf.SegonaFuncio.Text, c.textos[static_cast<std::size_t>(c.segona - 1)]);
+    if (c.unica) {
+        EXPECT_EQ(cf.FuncioUnica.Text, c.textos[static_cast<std::size_t>(c.unica - 1)]);
+    }
+    if (c.segona) {
+        EXPECT_EQ(cf.SegonaFuncio.Text, c.textos[static_cast<std::size_t>(c.segona - 1)]);
+    }
     for (int i = 0; i < NombreComandesUnaFuncio; ++i)
         EXPECT_EQ(cf.Comandes.Activa(static_cast<Comanda>(i)), c.unaFuncio)
             << NomComanda(static_cast<Comanda>(i));

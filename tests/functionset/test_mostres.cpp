@@ -85,9 +85,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Eixos, InvalidAxesAreRefusedWithoutSampling) {
     const EixosFuncions dolents[] = {
-        {1, 1, 1, -5, 5, 1},         {2, 1, 1, -5, 5, 1},          {-1, 1, 0, -5, 5, 1},
-        {-1, 1, 1, 5, 5, 1},         {-1, 1, 1, -5, 5, -1},        {-1, 1, NAN, -5, 5, 1},
-        {-1, INFINITY, 1, -5, 5, 1}, {-1e308, 1e308, 1, -5, 5, 1},
+        {1, 1, 1, -5, 5, 1},           {2, 1, 1, -5, 5, 1},          {-1, 1, 0, -5, 5, 1},
+        {-1, 1, 1, 5, 5, 1},           {-1, 1, 1, -5, 5, -1},        {-1, 1, NAN, -5, 5, 1},
+        {-1, INFINITY, 1, -5, 5, 1},   {-1e308, 1e308, 1, -5, 5, 1}, {0, 1, 1e308, -5, 5, 1},
+        {1e307, 1.5e307, 1, -5, 5, 1}, {-1, 1, 1, -5, 5, 1e307},
     };
     for (const auto& e : dolents) {
         ConjuntFuncions cf;
