@@ -49,6 +49,17 @@ void Provar(std::string_view text, const tracima::Parametres& par) {
             if (calc.AvaluarFuncio(x, altra) != 0) Fallar();
             if (std::memcmp(&altra, &valor, sizeof valor) != 0) Fallar();
         }
+        // The sample-set path gives the same codes, and the same values up to the
+        // rounding of its vector sines and cosines.
+        constexpr int n = sizeof kAbscisses / sizeof kAbscisses[0];
+        double ys[n];
+        int codis[n];
+        calc.AvaluarFuncioMostres(kAbscisses, ys, codis, n);
+        for (int i = 0; i < n; ++i) {
+            double valor = 0;
+            if (codis[i] != calc.AvaluarFuncio(kAbscisses[i], valor)) Fallar();
+            if (codis[i] == 0 && !(std::fabs(ys[i]) <= 1e19)) Fallar();
+        }
     } else {
         double valor = 0;
         if (calc.AvaluarFuncio(0, valor) != tracima::AvalSenseValorReal) Fallar();

@@ -143,6 +143,17 @@ int Potencia(double b, double p, double& r) {
         }
         if (std::fabs(theta) > 2 * static_cast<double>(PiLlarg) || !std::isfinite(theta)) break;
         if (codi == AvalOk) break;
+        // With a small exponent the multiples creep towards 2*pi in tiny steps (about
+        // 1/p of them). Between two multiples of pi, |sin| stays above the tolerance
+        // until within 3e-5 of the next one, so the k in between cannot succeed: skip
+        // to the first k that comes that close. The k tested are the same as before.
+        const long double a = std::fabs(static_cast<long double>(theta));
+        const long double pas = 2 * PiLlarg * std::fabs(pl);
+        const long double objectiu = (std::floor(a / PiLlarg) + 1) * PiLlarg - 3e-5L;
+        if (objectiu > a && pas > 0) {
+            const long double salt = std::ceil((objectiu - PiLlarg * std::fabs(pl)) / pas) - 1;
+            if (salt > static_cast<long double>(k)) k = static_cast<long>(salt);
+        }
     }
     return codi;
 }
@@ -721,8 +732,8 @@ template <class F>
 extern "C" {
 __m128d _ZGVbN2v_sin(__m128d);
 __m128d _ZGVbN2v_cos(__m128d);
-__m256d _ZGVdN4v_sin(__m256d);
-__m256d _ZGVdN4v_cos(__m256d);
+__attribute__((target("avx2"))) __m256d _ZGVdN4v_sin(__m256d);
+__attribute__((target("avx2"))) __m256d _ZGVdN4v_cos(__m256d);
 }
 
 __attribute__((target("avx2"))) void TrigAvx2(bool sinus, const double* a, double* r) {
@@ -794,19 +805,19 @@ void Calculador::AvaluarFuncioMostres(const double* x, double* y, int* codi, int
             switch (p.operacio) {
             case '*':
                 PerCarrils(a, b, r, c, [](double x1, double x2, Codi& e) {
-                    e = (std::fabs(x1) >= LimitGran) | (std::fabs(x2) >= LimitGran) ? AvalOverflow : 0;
+                    e = ((std::fabs(x1) >= LimitGran) | (std::fabs(x2) >= LimitGran)) ? AvalOverflow : 0;
                     return x1 * x2;
                 });
                 break;
             case '+':
                 PerCarrils(a, b, r, c, [](double x1, double x2, Codi& e) {
-                    e = (std::fabs(x1) >= LimitGran) | (std::fabs(x2) >= LimitGran) ? AvalOverflow : 0;
+                    e = ((std::fabs(x1) >= LimitGran) | (std::fabs(x2) >= LimitGran)) ? AvalOverflow : 0;
                     return x1 + x2;
                 });
                 break;
             case '-':
                 PerCarrils(a, b, r, c, [](double x1, double x2, Codi& e) {
-                    e = (std::fabs(x1) >= LimitGran) | (std::fabs(x2) >= LimitGran) ? AvalOverflow : 0;
+                    e = ((std::fabs(x1) >= LimitGran) | (std::fabs(x2) >= LimitGran)) ? AvalOverflow : 0;
                     return x1 - x2;
                 });
                 break;

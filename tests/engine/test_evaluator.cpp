@@ -265,3 +265,24 @@ TEST(Avaluar, ScheduleMatchesTheLiteralReduction) {
         }
     }
 }
+
+// A negative base with a fractional exponent: the search for a real root skips
+// the multiples that cannot succeed; it must stop at the same multiple, with the
+// same code and value, as the literal search, also for the tiny exponents that
+// take it hundreds of thousands of steps.
+TEST(Avaluar, NegativeBaseSearchMatchesTheLiteralOne) {
+    Calculador c;
+    ASSERT_EQ(c.CompilarFuncio("(-8)^X", {}), 0);
+    std::vector<double> exponents = {1.0 / 3, 2.0 / 3, 0.6, 5.0 / 3, 0.3, 7.0 / 3, 0.5, 0.25,
+                                     1.0 / 7001, 1e-6, 3.2e-6, 3.3e-6, 4e-6, 1e-5, 2e-5,
+                                     1.0 / 99999, 0.1, 1.5, 2.5, 99.5, -1.0 / 3, -3.3e-6, -0.6};
+    std::mt19937 gen(11);
+    std::uniform_real_distribution<double> d(-0.01, 0.01);
+    for (int i = 0; i < 300; ++i) exponents.push_back(d(gen));
+    for (double p : exponents) {
+        double ref = 0, v = 0;
+        const int codiRef = Referencia::Pot(-8, p, ref);
+        ASSERT_EQ(c.AvaluarFuncio(p, v), codiRef) << p;
+        if (codiRef == 0) ASSERT_EQ(v, ref) << p;
+    }
+}
