@@ -361,8 +361,9 @@ std::string SubstituirParametres(std::string_view textMajuscules, const Parametr
                 continue;
             }
             // A digit or point next to a parameter multiplies: 2A is 2*A, A2 is A*2.
-            std::string r = valor;
-            if (i > 0 && EsDigitOPunt(s[i - 1])) r.insert(0, "*");
+            std::string r;
+            if (i > 0 && EsDigitOPunt(s[i - 1])) r += '*';
+            r += valor;
             if (EsDigitOPunt(A(s, i + 1))) r += '*';
             s.replace(i, 1, r);
             i += r.size();
