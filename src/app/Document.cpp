@@ -298,6 +298,19 @@ bool LlegirEnterDocument(std::string_view linia, int& valor) {
     return true;
 }
 
+// The six axis texts in file order. The fifteen digits of the format can merge
+// an origin with its final: false when the axes as read back would not be valid.
+bool EixosEscrivibles(const EixosFuncions& e, std::string (&textos)[6]) {
+    EixosFuncions llegits;
+    double* const desti[] = {&llegits.XOrigen, &llegits.XFinal,  &llegits.YOrigen,
+                             &llegits.YFinal,  &llegits.XUnitat, &llegits.YUnitat};
+    const double valors[] = {e.XOrigen, e.XFinal, e.YOrigen, e.YFinal, e.XUnitat, e.YUnitat};
+    for (int k = 0; k < 6; ++k)
+        if (!TextRealDocument(valors[k], textos[k]) || !LlegirRealDocument(textos[k], *desti[k]))
+            return false;
+    return llegits.Valids();
+}
+
 int EscriureTextDocument(const ConjuntFuncions& cf, std::string& bytes, ErrorDocument* error) {
     Escriptor w;
     w.Linia(Signatura);
@@ -307,8 +320,13 @@ int EscriureTextDocument(const ConjuntFuncions& cf, std::string& bytes, ErrorDoc
         Fallar(error, 0, "eixos no vàlids: cal origen < final i unitat > 0");
         return MissatgeNoPucDesar;
     }
-    for (double v : {e.XOrigen, e.XFinal, e.YOrigen, e.YFinal, e.XUnitat, e.YUnitat})
-        w.Real(v);
+    std::string textos[6];
+    if (!EixosEscrivibles(e, textos)) {
+        Fallar(error, 0, "eixos massa junts per a les quinze xifres del document");
+        return MissatgeNoPucDesar;
+    }
+    for (const std::string& t : textos)
+        w.Linia(t);
     for (std::size_t i = 0; i < cf.Slots.size(); ++i) {
         const SlotFuncio& s = cf.Slots[i];
         const std::string nom = std::string(1, LletraFuncio(static_cast<int>(i) + 1)) + "(x)";
@@ -377,7 +395,8 @@ int LlegirTextDocument(std::string_view bytes, ConjuntFuncions& cf, ErrorDocumen
         !l.Real(e.YOrigen, "origen eix Y") || !l.Real(e.YFinal, "final eix Y") ||
         !l.Real(e.XUnitat, "unitat eix X") || !l.Real(e.YUnitat, "unitat eix Y"))
         return MissatgeNoPucObrir;
-    if (!e.Valids()) {
+    std::string textos[6];
+    if (!e.Valids() || !EixosEscrivibles(e, textos)) {
         Fallar(error, 0, "eixos no vàlids: cal origen < final i unitat > 0");
         return MissatgeNoPucObrir;
     }

@@ -63,8 +63,8 @@ int EscriureTextDocument(const ConjuntFuncions& cf, std::string& bytes,
 // Catalan labels. Returns 0, or MissatgeNoPucObrir (202) with `cf` untouched: a
 // missing line, a line that is not the expected number (a point count outside
 // 0..400, a model outside 1..5), axes that are not valid (origin not below final,
-// unit not above 0), a control character in a text, bytes that are not text,
-// or more than MidaMaximaDocument bytes.
+// unit not above 0, also once written with fifteen digits), a control character in a text, bytes
+// that are not text, or more than MidaMaximaDocument bytes.
 int LlegirTextDocument(std::string_view bytes, ConjuntFuncions& cf, ErrorDocument* error = nullptr);
 
 // Writes the function set to `fitxer` through a temporary file in the same

@@ -124,12 +124,14 @@ INSTANTIATE_TEST_SUITE_P(
                       CasLinia{"AxisText", 4, "menys cinc"}, CasLinia{"AxisComma", 5, "5,0"},
                       CasLinia{"AxisEmpty", 6, ""}, CasLinia{"AxisHuge", 7, "1e999"},
                       CasLinia{"OriginEqualsFinal", 2, "7.5"}, CasLinia{"OriginAboveFinal", 4, "6"},
-                      CasLinia{"ZeroUnit", 6, "0"}, CasLinia{"NegativeUnit", 7, "-1"},
-                      CasLinia{"ReservedNotInteger", 9, "1.5"}, CasLinia{"CountTooBig", 10, "401"},
-                      CasLinia{"CountNegative", 10, "-1"}, CasLinia{"CountHuge", 10, "4294967298"},
-                      CasLinia{"CountText", 10, "dos"}, CasLinia{"CorrelationNan", 15, "NaN"},
-                      CasLinia{"ModelZero", 16, "0"}, CasLinia{"ModelSix", 16, "6"},
-                      CasLinia{"PointNotANumber", 18, "x"}, CasLinia{"PointInf", 20, "-inf"},
+                      CasLinia{"ZeroUnit", 6, "0"},
+                      CasLinia{"RangeBelowFifteenDigits", 4, "4.9999999999999995"},
+                      CasLinia{"NegativeUnit", 7, "-1"}, CasLinia{"ReservedNotInteger", 9, "1.5"},
+                      CasLinia{"CountTooBig", 10, "401"}, CasLinia{"CountNegative", 10, "-1"},
+                      CasLinia{"CountHuge", 10, "4294967298"}, CasLinia{"CountText", 10, "dos"},
+                      CasLinia{"CorrelationNan", 15, "NaN"}, CasLinia{"ModelZero", 16, "0"},
+                      CasLinia{"ModelSix", 16, "6"}, CasLinia{"PointNotANumber", 18, "x"},
+                      CasLinia{"PointInf", 20, "-inf"},
                       CasLinia{"ControlCharInText", 22, "sin(x)\x01"},
                       CasLinia{"ControlCharInEquation", 31,
                                "2*\x1b"
@@ -191,6 +193,13 @@ TEST(Escriptura, SetsThatCannotBeReadBackAreNotWritten) {
     provar([](ConjuntFuncions& c) { c.Eixos.XFinal = INFINITY; }, "infinite axis");
     provar([](ConjuntFuncions& c) { c.Eixos.YUnitat = 0; }, "zero unit");
     provar([](ConjuntFuncions& c) { c.Eixos.XOrigen = c.Eixos.XFinal; }, "empty range");
+    // Found by fuzzing: written with fifteen digits, this origin equals its final.
+    provar(
+        [](ConjuntFuncions& c) {
+            c.Eixos.YOrigen = -5.0000000000000005;
+            c.Eixos.YFinal = -5;
+        },
+        "range below the fifteenth digit");
     provar(
         [](ConjuntFuncions& c) {
             c.Slots[0].Text = "INTERPOLACIÓ";
