@@ -326,11 +326,5 @@ TEST_F(Fitxers, FilesThatCannotBeReadLeaveTheSetUnchanged) {
     }
 }
 
-TEST(NomDocument, NeverSaved) {
-    EXPECT_TRUE(DocumentSenseNom("SenseNom.trc"));
-    EXPECT_FALSE(DocumentSenseNom("sensenom.trc"));
-    EXPECT_FALSE(DocumentSenseNom("/tmp/SenseNom.trc"));
-}
-
 } // namespace
 } // namespace tracima

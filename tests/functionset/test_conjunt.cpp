@@ -202,12 +202,5 @@ TEST(Conjunt, ResetRestoresDefaultsButKeepsParametersAndTheFit) {
     }
 }
 
-TEST(Conjunt, LettersOfTheSlots) {
-    EXPECT_EQ(LletraFuncio(1), 'F');
-    EXPECT_EQ(LletraFuncio(6), 'K');
-    EXPECT_EQ(LletraFuncio(0), '?');
-    EXPECT_EQ(LletraFuncio(7), '?');
-}
-
 } // namespace
 } // namespace tracima

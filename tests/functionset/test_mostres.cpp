@@ -275,14 +275,6 @@ TEST(Mostres, FormulaThatDoesNotCompileHasNoValue) {
         ASSERT_FALSE(cf.MostresColumna[0].Definida(col));
 }
 
-TEST(Mostres, EmptySlotsKeepTheResetSamples) {
-    const ConjuntFuncions cf = AmbF("x");
-    for (int s = 1; s < NombreSlotsFuncio; ++s) {
-        EXPECT_TRUE(cf.MostresColumna[static_cast<std::size_t>(s)].Definida(300));
-        EXPECT_EQ(cf.MostresColumna[static_cast<std::size_t>(s)].Y(300), 0);
-    }
-}
-
 TEST(Mostres, SamplesOfAnEarlierApplicationDoNotLinger) {
     ConjuntFuncions cf;
     Calculador calc;
