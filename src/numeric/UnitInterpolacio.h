@@ -10,14 +10,14 @@
 
 namespace tracima {
 
-constexpr int MaxPecesInterpolacio = MaxPuntsTaula - 1;  // 399
+constexpr int MaxPecesInterpolacio = MaxPuntsTaula - 1; // 399
 
 // The prepared pieces of one function. Each caller keeps its own, so preparing
 // one function never disturbs the evaluation of another.
 struct PreparacioInterpolacio {
-    int NombrePunts = 0;  // n of the prepared table; 0 = nothing usable prepared
-    bool Lineal = false;  // built by the linear method (the option, or n = 2)
-    std::array<double, MaxPuntsTaula> X{};  // copy of the points P0..P(n-1)
+    int NombrePunts = 0;                   // n of the prepared table; 0 = nothing usable prepared
+    bool Lineal = false;                   // built by the linear method (the option, or n = 2)
+    std::array<double, MaxPuntsTaula> X{}; // copy of the points P0..P(n-1)
     std::array<double, MaxPuntsTaula> Y{};
     // Piece k (1..n-1) at index k-1.
     std::array<double, MaxPecesInterpolacio> A{}, B{}, C{}, D{};
@@ -39,4 +39,4 @@ int PrepararInterpolacio(const FuncioNumerica& f, PreparacioInterpolacio& p);
 int AvaluarInterpolacio(const FuncioNumerica& f, const PreparacioInterpolacio& p, double x,
                         double& y);
 
-}  // namespace tracima
+} // namespace tracima
