@@ -1,0 +1,276 @@
+#include "analysis/Integrals.h"
+
+#include "engine/UnitTools.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <utility>
+
+namespace tracima {
+
+int ColumnaDelLimit(const EixosFuncions& e, double limit) {
+    for (int c = 20; c <= 620; ++c)
+        if (e.XColumna(c) >= limit) return c;
+    return 620;
+}
+
+int ValidarLimits(const ContextAnalisi& ctx, const Parametres& p, std::string_view inicial,
+                  std::string_view final, double& a, double& b) {
+    const auto& m = ctx.missatges;
+    auto& w = ctx.finestra;
+    const EixosFuncions& e = ctx.eixos;
+    double va = 0, vb = 0;
+    if (CalcularExpressio(inicial, p, va) != 0) {
+        w.MostrarMissatge(m.Missatge(MissatgeErrorXInicial));
+        return 1;
+    }
+    va = Arrodonir6Decimals(va);
+    if (CalcularExpressio(final, p, vb) != 0) {
+        w.MostrarMissatge(m.Missatge(MissatgeErrorXFinal));
+        return 1;
+    }
+    vb = Arrodonir6Decimals(vb);
+    const std::pair<bool, int> proves[] = {{va < e.XOrigen, MissatgeXInicialMassaPetit},
+                                           {va > e.XFinal, MissatgeXInicialMassaGran},
+                                           {vb < e.XOrigen, MissatgeXFinalMassaPetit},
+                                           {vb > e.XFinal, MissatgeXFinalMassaGran}};
+    for (const auto& [falla, slot] : proves) {
+        if (falla) {
+            w.MostrarMissatge(m.Missatge(slot));
+            return 1;
+        }
+    }
+    a = va;
+    b = vb;
+    return 0;
+}
+
+CalculIntegral::CalculIntegral(ContextAnalisi ctx, const MostresFuncio* segona)
+    : ctx_(ctx), segona_(segona) {}
+
+void CalculIntegral::Missatge(int slot) {
+    ctx_.finestra.MostrarMissatge(ctx_.missatges.Missatge(slot));
+}
+
+int CalculIntegral::Iniciar(double a, double b) {
+    EstatResultats& r = ctx_.resultats;
+    const EixosFuncions& e = ctx_.eixos;
+    const int an = r.AnalisiActiva;
+    const bool area = an == AnalisiArea;
+    if (area && segona_ == nullptr) return 1;
+    if (an != AnalisiIntegralDefinida && b < a) std::swap(a, b);
+    a_ = a;
+    b_ = b;
+    cA_ = ColumnaDelLimit(e, a);
+    cB_ = ColumnaDelLimit(e, b);
+    s_ = 0;
+    etiqueta_ = std::string(
+        ctx_.missatges.Missatge(area ? MissatgeAreaEntre : BaseEncapcalamentIntegral + an));
+    r.TextEstat = etiqueta_ + NumeroAText(ArrodonirPerMostrar(a_)) + " i " +
+                  NumeroAText(ArrodonirPerMostrar(b_)) + " = " + NumeroAText(0);
+    const MostresFuncio& f = ctx_.funcio;
+    if (area) {
+        const std::pair<bool, int> proves[] = {
+            {!f.Definida(cA_), MissatgePrimeraNoDefinidaXInicial},
+            {!f.Definida(cB_), MissatgePrimeraNoDefinidaXFinal},
+            {!segona_->Definida(cA_), MissatgeSegonaNoDefinidaXInicial},
+            {!segona_->Definida(cB_), MissatgeSegonaNoDefinidaXFinal}};
+        for (const auto& [falla, slot] : proves)
+            if (falla) {
+                Missatge(slot);
+                return 2;
+            }
+    } else if (!f.Definida(cA_) || !f.Definida(cB_)) {
+        Missatge(f.Definida(cA_) ? MissatgeFuncioNoDefinidaXFinal
+                                 : MissatgeFuncioNoDefinidaXInicial);
+        Final();
+        return 1;
+    }
+    r.Segments.Buidar();
+    Llenc& l = ctx_.finestra.Canvas();
+    l.FixarColorLlapis(ColorVermell);
+    for (int c : {cA_, cB_}) {
+        int y1, y2;
+        if (area) {
+            const int p = ArrodonirPixel(f.Fila(c)), q = ArrodonirPixel(segona_->Fila(c));
+            y1 = std::max(p, q);
+            y2 = std::min(p, q);
+        } else {
+            y1 = ArrodonirPixel(f.Fila(c));
+            y2 = ArrodonirPixel(e.OrigenLogicY);
+        }
+        DibuixarLiniaLogica(l, ctx_.vista, c, y1, c, y2);
+        r.Segments.Afegir(c, y1, c, y2);
+    }
+    r.AturarCalcul = false;
+    pas_ = (an == AnalisiIntegralDefinida && cA_ > cB_) ? -1 : 1;
+    c_ = pas_ > 0 ? cA_ : cA_ - 1;
+    filaAnterior_ = ArrodonirPixel(f.Fila(cA_));
+    acabat_ = false;
+    return 0;
+}
+
+void CalculIntegral::Final() {
+    EscriureEstat(ctx_);
+    ctx_.finestra.FixarTitolFinestra(ctx_.textFuncio);
+    acabat_ = true;
+}
+
+ResultatPas CalculIntegral::Pas() {
+    if (acabat_) return ResultatPas::Acabat;
+    EstatResultats& r = ctx_.resultats;
+    const EixosFuncions& e = ctx_.eixos;
+    const MostresFuncio& f = ctx_.funcio;
+    const int an = r.AnalisiActiva;
+    const int c = c_;
+    const double h = e.H();
+    if ((pas_ > 0 && c > cB_) || (pas_ < 0 && c < cB_)) {
+        Final();
+        return ResultatPas::Acabat;
+    }
+    if (r.AturarCalcul) {
+        acabat_ = true;
+        return ResultatPas::Aturat;
+    }
+    const double x = ArrodonirPerMostrar((c - e.OrigenLogicX) * e.XUnitat / e.PasLogicX);
+    const auto& m = ctx_.missatges;
+    if (an == AnalisiArea) {
+        const bool primera = !f.Definida(c);
+        if (primera || !segona_->Definida(c)) {
+            Missatge(primera ? MissatgePrimeraNoDefinidaEnX : MissatgeSegonaNoDefinidaEnX);
+            r.TextEstat = "x = " + NumeroAText(x) + "  " +
+                          std::string(m.Missatge(primera ? MissatgeNoDefinitPrimera
+                                                         : MissatgeNoDefinitSegona));
+            Final();
+            return ResultatPas::Acabat;
+        }
+    } else if (!f.Definida(c)) {
+        r.TextEstat = "x = " + NumeroAText(x) + "  " + std::string(m.Missatge(MissatgeNoTeImatge));
+        EscriureEstat(ctx_);
+        Missatge(MissatgeIntegralNoDefinida);
+        Final();
+        return ResultatPas::Acabat;
+    }
+    Llenc& l = ctx_.finestra.Canvas();
+    l.FixarColorLlapis(ColorVermell);
+    const int fila = ArrodonirPixel(f.Fila(c));
+    // A full segment list only stops the drawing: the sum goes on.
+    if (an == AnalisiIntegralDefinida) {
+        const int eix = ArrodonirPixel(e.OrigenLogicY);
+        DibuixarLiniaLogica(l, ctx_.vista, c, eix, c, fila);
+        r.Segments.Afegir(c, eix, c, fila, true);
+        if (pas_ > 0 && c > cA_)
+            s_ += h * (Y(c) + Y(c - 1)) / 2;
+        else if (pas_ < 0)
+            s_ -= h * (Y(c) + Y(c + 1)) / 2;
+    } else if (an == AnalisiIntegralLinia) {
+        DibuixarLiniaLogica(l, ctx_.vista, c - 1, filaAnterior_, c, fila);
+        r.Segments.Afegir(c - 1, filaAnterior_, c, fila);
+        filaAnterior_ = fila;
+        if (c > cA_) s_ += std::sqrt(h * h + (Y(c) - Y(c - 1)) * (Y(c) - Y(c - 1)));
+    } else {
+        const int q = ArrodonirPixel(segona_->Fila(c));
+        DibuixarLiniaLogica(l, ctx_.vista, c, std::max(fila, q), c, std::min(fila, q));
+        r.Segments.Afegir(c, std::max(fila, q), c, std::min(fila, q), true);
+        if (c > cA_)
+            s_ += h * std::fabs((Y(c) + Y(c - 1)) - (segona_->Y(c) + segona_->Y(c - 1))) / 2;
+    }
+    r.TextEstat = etiqueta_ + NumeroAText(ArrodonirPerMostrar(a_)) + " i " + NumeroAText(x) +
+                  " = " + NumeroAText(ArrodonirPerMostrar(s_));
+    EscriureEstat(ctx_);
+    if (ctx_.opcions.MenuTrassarElsCalculs && r.PausaDemanada) {
+        r.PausaDemanada = false;
+        ctx_.finestra.Repintar();
+        if (!ctx_.finestra.PreguntarPausa(r.TextEstat)) {
+            ctx_.finestra.FixarTitolFinestra(ctx_.textFuncio);
+            acabat_ = true;
+            return ResultatPas::Cancellat;
+        }
+    }
+    c_ += pas_;
+    return ResultatPas::Continua;
+}
+
+int LlegirValorDecimal(const ContextAnalisi& ctx, std::string_view text, double& x0) {
+    std::string net;
+    for (char ch : text)
+        if (ch != ' ') net += ch == ',' ? '.' : ch;
+    const char* ini = net.data();
+    const char* fi = ini + net.size();
+    if (!net.empty() && *ini == '+') ++ini;
+    double t = 0;
+    auto [p, ec] = std::from_chars(ini, fi, t, std::chars_format::fixed);
+    if (net.empty() || ec != std::errc() || p != fi || !std::isfinite(t)) {
+        ctx.finestra.MostrarMissatge(ctx.missatges.Missatge(MissatgeValorNoNumeric));
+        return 1;
+    }
+    x0 = ArrodonirPerMostrar(t);
+    return 0;
+}
+
+int CalcularFuncioIntegral(ContextAnalisi& ctx, double x0) {
+    const EixosFuncions& e = ctx.eixos;
+    const MostresFuncio& f = ctx.funcio;
+    EstatResultats& r = ctx.resultats;
+    auto& w = ctx.finestra;
+    if (x0 < e.XOrigen) {
+        w.MostrarMissatge(ctx.missatges.Missatge(MissatgeXMassaPetit));
+        return 1;
+    }
+    if (x0 > e.XFinal) {
+        w.MostrarMissatge(ctx.missatges.Missatge(MissatgeXMassaGran));
+        return 2;
+    }
+    int s = 620;
+    for (int c = 20; c <= 620; ++c)
+        if (e.XColumna(c) >= x0) {
+            s = c;
+            break;
+        }
+    if (!f.Definida(s)) {
+        w.MostrarMissatge(ctx.missatges.Missatge(MissatgeFuncioNoDefinidaEnX));
+        return 3;
+    }
+    const double h = e.H();
+    r.Corba.Buidar();
+    r.Corba.Fixar(s, 0);
+    Llenc& l = w.Canvas();
+    l.FixarColorLlapis(ColorVerd);
+    const auto tram = [&](int ca, double fa, int cb, double fb) {
+        const double p = e.Fila(fa), q = e.Fila(fb);
+        if ((p >= 0 && p <= 400) || (q >= 0 && q <= 400))
+            DibuixarLiniaLogica(l, ctx.vista, ca, p, cb, q);
+    };
+    bool complet = true;
+    double F = 0, anterior = 0;
+    for (int c = s + 1; c <= 620 && complet; ++c) {
+        if (!f.Definida(c)) {
+            w.MostrarMissatge(ctx.missatges.Missatge(MissatgeIntegralNoDefinida));
+            complet = false;
+            break;
+        }
+        F += h * f.Y(c);
+        r.Corba.Fixar(c, F);
+        tram(c - 1, anterior, c, F);
+        anterior = F;
+    }
+    F = anterior = 0;
+    for (int c = s - 1; c >= 20 && complet; --c) {
+        if (!f.Definida(c)) {
+            w.MostrarMissatge(ctx.missatges.Missatge(MissatgeIntegralNoDefinida));
+            break;
+        }
+        F -= h * f.Y(c);
+        r.Corba.Fixar(c, F);
+        tram(c + 1, anterior, c, F);
+        anterior = F;
+    }
+    w.FixarTitolFinestra(ctx.textFuncio);
+    r.TextEstat = std::string(ctx.missatges.Missatge(BaseTitolsAnalisi + AnalisiFuncioIntegral));
+    r.Corba.MostrarCorbaResultat = true;
+    w.Repintar();
+    return 0;
+}
+
+} // namespace tracima

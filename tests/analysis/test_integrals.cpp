@@ -1,0 +1,155 @@
+// Integrals, area and the integral function against values known in closed form.
+#include "Bastida.h"
+
+#include "analysis/Integrals.h"
+
+#include <gtest/gtest.h>
+
+namespace tracima::prova {
+namespace {
+
+using F = std::function<std::optional<double>(double)>;
+
+struct CasIntegral {
+    const char* nom;
+    int analisi;
+    F f, g;
+    double a, b, esperat, tolerancia;
+};
+
+class Integral : public ::testing::TestWithParam<CasIntegral> {};
+
+TEST_P(Integral, ValorConegut) {
+    const auto& cas = GetParam();
+    Banc b(cas.f);
+    MostresFuncio segona = Mostrejar(b.eixos, cas.g ? cas.g : F([](double) { return 0.0; }));
+    b.resultats.AnalisiActiva = cas.analisi;
+    CalculIntegral calcul(b.Context(), &segona);
+    ASSERT_EQ(calcul.Iniciar(cas.a, cas.b), 0);
+    ResultatPas p;
+    while ((p = calcul.Pas()) == ResultatPas::Continua) {
+    }
+    EXPECT_EQ(p, ResultatPas::Acabat);
+    EXPECT_NEAR(calcul.Valor(), cas.esperat, cas.tolerancia);
+    EXPECT_TRUE(b.finestra.missatges.empty());
+}
+
+const F u = [](double) { return 1.0; };
+const F id = [](double x) { return x; };
+const F quadrat = [](double x) { return x * x; };
+
+INSTANTIATE_TEST_SUITE_P(
+    Casos, Integral,
+    ::testing::Values(
+        CasIntegral{"UnEntre0i2", AnalisiIntegralDefinida, u, nullptr, 0, 2, 2, 1e-12},
+        CasIntegral{"UnEntre2i0", AnalisiIntegralDefinida, u, nullptr, 2, 0, -2, 1e-12},
+        CasIntegral{"LiniaInvertida", AnalisiIntegralLinia, id, nullptr, 3, 0, 3 * std::sqrt(2.0),
+                    1e-9},
+        CasIntegral{"LiniaRecta", AnalisiIntegralLinia, id, nullptr, 0, 3, 3 * std::sqrt(2.0),
+                    1e-9},
+        CasIntegral{"AreaParabolaRecta", AnalisiArea, quadrat, id, 0, 1, 1.0 / 6, 1e-3},
+        CasIntegral{"XQuadratEntre0i3", AnalisiIntegralDefinida, quadrat, nullptr, 0, 3, 9, 2e-3}),
+    [](const auto& info) { return std::string(info.param.nom); });
+
+TEST(Integral, TextFinalIHatching) {
+    Banc b(u);
+    b.resultats.AnalisiActiva = AnalisiIntegralDefinida;
+    CalculIntegral calcul(b.Context());
+    ASSERT_EQ(calcul.Iniciar(0, 2), 0);
+    while (calcul.Pas() == ResultatPas::Continua) {
+    }
+    // Two boundary lines plus one hatched column segment per column 320..380.
+    EXPECT_EQ(b.resultats.Segments.nombre, 2 + 61);
+    EXPECT_TRUE(b.resultats.Segments.entrades[2].omplert);
+    EXPECT_FALSE(b.resultats.Segments.entrades[0].omplert);
+    EXPECT_EQ(b.finestra.titol, "F");
+}
+
+TEST(Integral, PolAturaAmbMissatge) {
+    Banc b([](double x) -> std::optional<double> {
+        if (x == 0) return std::nullopt;
+        return 1 / x;
+    });
+    b.resultats.AnalisiActiva = AnalisiIntegralDefinida;
+    CalculIntegral calcul(b.Context());
+    ASSERT_EQ(calcul.Iniciar(-1, 1), 0);
+    while (calcul.Pas() == ResultatPas::Continua) {
+    }
+    ASSERT_EQ(b.finestra.missatges.size(), 1u);
+    EXPECT_EQ(b.finestra.missatges[0], b.missatges.Missatge(MissatgeIntegralNoDefinida));
+    EXPECT_EQ(b.resultats.TextEstat.substr(0, 6), "x = 0 ");
+}
+
+TEST(Integral, ColumnaDelLimit) {
+    const auto e = Eixos(-10, 10, 1, -10, 10, 1);
+    EXPECT_EQ(ColumnaDelLimit(e, -10), 20);
+    EXPECT_EQ(ColumnaDelLimit(e, 0), 320);
+    EXPECT_EQ(ColumnaDelLimit(e, 10), 620);
+    EXPECT_EQ(ColumnaDelLimit(e, 11), 620); // nothing reaches it: the last column
+}
+
+TEST(FuncioIntegral, RectaDePendent1PerX0) {
+    Banc b(u);
+    auto ctx = b.Context();
+    ASSERT_EQ(CalcularFuncioIntegral(ctx, 1), 0);
+    const auto& c = b.resultats.Corba;
+    for (int col = 20; col <= 620; ++col) {
+        ASSERT_TRUE(c.Valida(col));
+        EXPECT_NEAR(c.Valor(col), (col - 350) / 30.0, 1e-9) << col;
+    }
+    EXPECT_TRUE(c.MostrarCorbaResultat);
+}
+
+TEST(FuncioIntegral, EntradesRebutjadesIForat) {
+    struct Cas {
+        double x0;
+        int estat;
+    };
+    for (auto cas : {Cas{-11, 1}, Cas{11, 2}}) {
+        Banc b(u);
+        auto ctx = b.Context();
+        EXPECT_EQ(CalcularFuncioIntegral(ctx, cas.x0), cas.estat);
+    }
+    Banc p([](double x) -> std::optional<double> {
+        if (x == 0) return std::nullopt;
+        return 1.0;
+    });
+    auto ctx = p.Context();
+    EXPECT_EQ(CalcularFuncioIntegral(ctx, 0), 3);
+    // Undefined right of x0: stops there, nothing left of x0.
+    EXPECT_EQ(CalcularFuncioIntegral(ctx, -5), 0);
+    EXPECT_TRUE(p.resultats.Corba.Valida(319));
+    EXPECT_FALSE(p.resultats.Corba.Valida(320));
+    EXPECT_FALSE(p.resultats.Corba.Valida(100));
+    double x0 = 0;
+    EXPECT_EQ(LlegirValorDecimal(ctx, "x", x0), 1);
+    EXPECT_EQ(LlegirValorDecimal(ctx, "2,5", x0), 0);
+    EXPECT_DOUBLE_EQ(x0, 2.5);
+}
+
+TEST(Limits, Comprovacions) {
+    struct Cas {
+        const char *a, *b;
+        int estat;
+        int slot;
+    };
+    const Cas casos[] = {{"0", "PI/2", 0, -1},
+                         {"x+", "1", 1, MissatgeErrorXInicial},
+                         {"1", "1/0", 1, MissatgeErrorXFinal},
+                         {"-11", "1", 1, MissatgeXInicialMassaPetit},
+                         {"1", "10.0000004", 0, -1},
+                         {"1", "12", 1, MissatgeXFinalMassaGran}};
+    for (const auto& cas : casos) {
+        Banc b(u);
+        Parametres p;
+        double a = 0, bb = 0;
+        EXPECT_EQ(ValidarLimits(b.Context(), p, cas.a, cas.b, a, bb), cas.estat) << cas.a;
+        if (cas.slot >= 0) {
+            ASSERT_EQ(b.finestra.missatges.size(), 1u);
+            EXPECT_EQ(b.finestra.missatges[0], b.missatges.Missatge(cas.slot));
+        }
+    }
+}
+
+} // namespace
+} // namespace tracima::prova
