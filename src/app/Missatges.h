@@ -145,7 +145,10 @@ inline constexpr std::string_view TextForaDeLaPantalla = "Fora de la pantalla";
 // --- Captions ----------------------------------------------------------------
 
 // objectNames of the windows that own captions. A window's own caption is the
-// entry whose component equals the window's name.
+// entry whose component equals the window's name (the main window's is the program
+// title; the integral bar's is set by each command). A label is named "Label" plus
+// the name of the box it labels ("LabelOEX", "LabelIncrement", "LabelF"); labels the
+// program rewrites at run time ("LabelX", "PanelImatgeDerivadaLabelY") have no entry.
 inline constexpr std::string_view FormPrincipal = "FormPrincipal";
 inline constexpr std::string_view FormEntradaDeDades = "FormEntradaDeDades";
 inline constexpr std::string_view FormCanviDeParametres = "FormCanviDeParametres";
@@ -155,6 +158,7 @@ inline constexpr std::string_view FormNumericaInterpolacio = "FormNumericaInterp
 inline constexpr std::string_view FormNumericaRegressio = "FormNumericaRegressio";
 inline constexpr std::string_view FormPuntsSingulars = "FormPuntsSingulars";
 inline constexpr std::string_view FormQuinaEsNumerica = "FormQuinaEsNumerica";
+inline constexpr std::string_view FormUnaFuncio = "FormUnaFuncio";  // fixed captions only
 
 // One caption in the current language: window objectName, widget objectName, text.
 struct TitolComponent {
