@@ -114,7 +114,9 @@ struct Banc {
     TaulaMissatges missatges;
     FinestraProva finestra;
 
-    explicit Banc(std::function<std::optional<double>(double)> f, bool tracat = false) {
+    explicit Banc(std::function<std::optional<double>(double)> f, bool tracat = false,
+                  const EixosFuncions& e = Eixos(-10, 10, 1, -10, 10, 1)) {
+        eixos = e;
         mostres = Mostrejar(eixos, f);
         opcions.MenuTrassarElsCalculs = tracat;
         opcions.MenuPrecisioBaixa = false;

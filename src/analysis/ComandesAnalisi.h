@@ -1,0 +1,42 @@
+// The analysis commands of the two function menus as the window runs them
+// untraced: the values they ask for, their checks and retries, and the scan.
+// A traced window builds the same steppers and steps them from its timer.
+#pragma once
+
+#include "analysis/Escombrat.h"
+#include "engine/UnitCalcular.h"
+
+#include <string>
+#include <string_view>
+
+namespace tracima {
+
+// The values the commands ask the user for; each returns false for Cancel.
+class EntradesAnalisi {
+  public:
+    virtual ~EntradesAnalisi() = default;
+    // A one-line input box (anti-image target, start of the integral function);
+    // `text` holds the text shown and receives the text typed.
+    virtual bool DemanarValor(std::string_view titol, std::string_view pregunta,
+                              std::string& text) = 0;
+    // The limits bar of the integrals and the area.
+    virtual bool DemanarLimits(std::string_view titol, std::string& inicial,
+                               std::string& final) = 0;
+};
+
+// The state part of clearing the results: BuidarResultats, then PrecisioX and
+// PrecisioY from one column's width and one row's height.
+void NetejarEstatResultats(EstatResultats& r, const EixosFuncions& e);
+
+// Caption of the limits bar for analysis 9, 10 or 19 (fixed texts).
+std::string_view TitolLimits(int analisi);
+
+// Runs the command of analysis 2..7 or 9..19 on results the caller has cleared:
+// sets AnalisiActiva, asks `entrades` for its values (asking again where the
+// command does), and scans untraced. `segona` is the second function (18 and
+// 19). Returns 0 when the command ran or was cancelled, 1 for an analysis it
+// does not run (1, 8: the point panel) or a missing second function.
+int ExecutarComandaAnalisi(ContextAnalisi& ctx, int analisi, const MostresFuncio* segona,
+                           const Parametres& p, EntradesAnalisi& entrades);
+
+} // namespace tracima

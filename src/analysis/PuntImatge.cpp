@@ -1,0 +1,158 @@
+#include "analysis/PuntImatge.h"
+
+#include "engine/UnitTools.h"
+#include "numeric/UnitInterpolacio.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tracima {
+
+int ImatgeDeLaFuncio(const SlotFuncio& slot, const Parametres& p, Calculador& calc, double x,
+                     double& y) {
+    const FuncioNumerica& fn = slot.Numerica;
+    if (EsEtiquetaInterpolacio(slot.Text)) {
+        if (fn.NombrePunts <= 1 || fn.NombrePunts > MaxPuntsTaula) return SenseValor;
+        PreparacioInterpolacio prep;
+        if (PrepararInterpolacio(fn, prep) != 0) return SenseValor;
+        return AvaluarInterpolacio(fn, prep, x, y);
+    }
+    std::string_view formula = slot.Text;
+    if (ModelDeEtiqueta(slot.Text) != 0) {
+        if (fn.NombrePunts < 2 || fn.NombrePunts > MaxPuntsTaula) return SenseValor;
+        formula = fn.EquacioRegressio;
+    }
+    const int codi = calc.CompilarFuncio(formula, p);
+    if (codi != 0) return codi;
+    const int aval = calc.AvaluarFuncio(x, y);
+    if (aval == 0 && !std::isfinite(y)) return AvalOverflow;
+    return aval;
+}
+
+int ColumnaPunt(const EixosFuncions& e, double x) {
+    for (int c = 21; c <= 619; ++c)
+        if ((c - e.OrigenLogicX) / e.PasLogicX * e.XUnitat >= x) return c;
+    return 619;
+}
+
+namespace {
+
+std::string EtiquetaBuida(int analisi) {
+    return analisi == AnalisiDerivadaPunt ? "y' =" : "y =";
+}
+
+} // namespace
+
+int IniciarPunt(ContextPunt& ctx, int analisi) {
+    EstatResultats& r = ctx.analisi.resultats;
+    if (analisi != AnalisiImatge && analisi != AnalisiDerivadaPunt) return 1;
+    r.AnalisiActiva = analisi;
+    const bool espanyol = ctx.analisi.missatges.LlenguaDelsTextos() == Llengua::Castella;
+    if (analisi == AnalisiImatge) {
+        ctx.analisi.finestra.FixarTitolFinestra(espanyol ? "Imagen de la función en un punto"
+                                                         : "Imatge de la funció en un punt");
+    } else {
+        ctx.analisi.finestra.FixarTitolFinestra(espanyol ? "Derivada de la función en un punto"
+                                                         : "Derivada de la funció en un punt");
+        r.Corba.MostrarCorbaResultat = true;
+        r.Corba.Buidar();
+    }
+    ctx.panell.TextY = EtiquetaBuida(analisi);
+    ctx.panell.Visible = true;
+    ctx.panell.TextX = "0";
+    AcceptarPunt(ctx);
+    return 0;
+}
+
+int AcceptarPunt(ContextPunt& ctx) {
+    ContextAnalisi& a = ctx.analisi;
+    EstatResultats& r = a.resultats;
+    const EixosFuncions& e = a.eixos;
+    const int analisi = r.AnalisiActiva;
+    double x = 0;
+    if (CalcularExpressio(ctx.panell.TextX, ctx.parametres, x) != 0) {
+        a.finestra.MostrarMissatge(a.missatges.Missatge(MissatgeErrorEnX));
+        ctx.panell.TextY = EtiquetaBuida(analisi);
+        return 1;
+    }
+    x = Arrodonir6Decimals(x);
+    double y = 0;
+    const int estat = ImatgeDeLaFuncio(ctx.slot, ctx.parametres, ctx.calc, x, y);
+    int col = 0, fila = 0;
+    if (estat == 0) {
+        col = ArrodonirPixel(x / e.XUnitat * e.PasLogicX + e.OrigenLogicX);
+        fila = ArrodonirPixel(e.OrigenLogicY - y * e.PasLogicY / e.YUnitat);
+    }
+    const bool dinsX = e.XOrigen < x && x < e.XFinal;
+    bool segona = false;
+    SegmentResultat linia;
+    if (analisi == AnalisiImatge) {
+        if (estat == 0) {
+            ctx.panell.TextY = "y = " + NumeroAText(y);
+            if (dinsX) {
+                fila = std::clamp(fila, 0, 440);
+                linia = {ArrodonirPixel(e.OrigenLogicX), fila, col, fila};
+                segona = true;
+            }
+        } else {
+            ctx.panell.TextY = std::string(TextNoTeImatge);
+        }
+    } else if (estat == 0 && dinsX && fila > 0 && fila < 440) {
+        const int c = ColumnaPunt(e, x);
+        const MostresFuncio& f = a.funcio;
+        const double h = e.XUnitat / e.PasLogicX;
+        double pendent = 0;
+        if (f.Definida(c - 1) && f.Definida(c + 1))
+            pendent = ((f.Y(c + 1) - f.Y(c)) + (f.Y(c) - f.Y(c - 1))) / h / 2;
+        else if (f.Definida(c + 1))
+            pendent = (f.Y(c + 1) - f.Y(c)) / h;
+        else if (f.Definida(c - 1))
+            pendent = (f.Y(c) - f.Y(c - 1)) / h;
+        pendent = ArrodonirPerMostrar(pendent);
+        ctx.panell.TextY = "y' = " + (a.opcions.MenuPrecisioBaixa
+                                          ? NumeroATextPrecisioBaixa(pendent, r.PrecisioX)
+                                          : NumeroAText(pendent));
+        const double d = 100 / e.PasLogicX * e.XUnitat;
+        linia = {c - 100, ArrodonirPixel(e.OrigenLogicY - (y - d * pendent) * e.PasLogicY / e.YUnitat),
+                 c + 100, ArrodonirPixel(e.OrigenLogicY - (y + d * pendent) * e.PasLogicY / e.YUnitat)};
+        segona = true;
+        if (a.opcions.MenuTrassarElsCalculs) r.Corba.Fixar(c, pendent);
+    } else if (estat == 0) {
+        ctx.panell.TextY = std::string(TextForaDeLaPantalla);
+    } else {
+        ctx.panell.TextY = std::string(TextNoTeImatgeNiDerivada);
+    }
+    r.Segments.Buidar();
+    if (dinsX && estat == 0) {
+        r.Segments.Afegir(col, fila, col, ArrodonirPixel(e.OrigenLogicY));
+        if (segona && fila > 0 && fila < 440)
+            r.Segments.Afegir(linia.x1, linia.y1, linia.x2, linia.y2);
+    }
+    r.TextEstat = "x = " + ctx.panell.TextX + "  " + ctx.panell.TextY;
+    a.finestra.Repintar();
+    return 0;
+}
+
+int MourePunt(ContextPunt& ctx, bool amunt) {
+    const EixosFuncions& e = ctx.analisi.eixos;
+    double x = 0;
+    if (CalcularExpressio(ctx.panell.TextX, ctx.parametres, x) != 0) return 1;
+    const double pas = ArrodonirPerMostrar(e.XUnitat / e.PasLogicX);
+    if (amunt) {
+        if (!(x + pas < e.XFinal)) return 1;
+        x += pas;
+    } else {
+        if (!(x - pas > e.XOrigen)) return 1;
+        x -= pas;
+    }
+    ctx.panell.TextX = NumeroAText(x);
+    AcceptarPunt(ctx);
+    return 0;
+}
+
+void CancellarPunt(ContextPunt& ctx) {
+    ctx.panell.Visible = false;
+    ctx.analisi.finestra.FixarTitolFinestra(ctx.analisi.textFuncio);
+}
+
+} // namespace tracima
