@@ -6,12 +6,6 @@
 
 namespace tracima {
 
-void NetejarEstatResultats(EstatResultats& r, const EixosFuncions& e) {
-    BuidarResultats(r);
-    r.PrecisioX = ArrodonirPerMostrar(e.XUnitat / e.PasLogicX);
-    r.PrecisioY = ArrodonirPerMostrar(e.YUnitat / e.PasLogicY);
-}
-
 std::string_view TitolLimits(int analisi) {
     switch (analisi) {
     case AnalisiIntegralDefinida:

@@ -24,14 +24,11 @@ class EntradesAnalisi {
                                std::string& final) = 0;
 };
 
-// The state part of clearing the results: BuidarResultats, then PrecisioX and
-// PrecisioY from one column's width and one row's height.
-void NetejarEstatResultats(EstatResultats& r, const EixosFuncions& e);
-
 // Caption of the limits bar for analysis 9, 10 or 19 (fixed texts).
 std::string_view TitolLimits(int analisi);
 
-// Runs the command of analysis 2..7 or 9..19 on results the caller has cleared:
+// Runs the command of analysis 2..7 or 9..19 on results the caller has cleared
+// (NetejarResultats of the view):
 // sets AnalisiActiva, asks `entrades` for its values (asking again where the
 // command does), and scans untraced. `segona` is the second function (18 and
 // 19). Returns 0 when the command ran or was cancelled, 1 for an analysis it
