@@ -210,6 +210,20 @@ constexpr TitolBilingue Titols[] = {
     {K, "BitBtn2", "Cancel.lar", "Cancelar"},
 };
 
+constexpr bool ParellsUnics() {
+    constexpr std::size_t n = sizeof(Titols) / sizeof(Titols[0]);
+    for (std::size_t i = 0; i < n; ++i) {
+        if (Titols[i].catala.empty() || Titols[i].castella.empty()) return false;
+        for (std::size_t j = i + 1; j < n; ++j) {
+            if (Titols[i].formulari == Titols[j].formulari &&
+                Titols[i].component == Titols[j].component)
+                return false;
+        }
+    }
+    return true;
+}
+static_assert(ParellsUnics(), "one non-empty caption per window and component");
+
 } // namespace
 
 std::span<const TitolBilingue> TitolsBilingues() {

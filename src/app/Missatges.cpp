@@ -178,6 +178,16 @@ constexpr TextSlot TextosSlots[] = {
     {250, "Canvi de paràmetres", "Cambio de parámetros"},
 };
 
+constexpr bool SlotsEnOrdre() {
+    int anterior = -1;
+    for (const TextSlot& t : TextosSlots) {
+        if (t.slot <= anterior || t.slot >= SlotsDeLaLlengua) return false;
+        anterior = t.slot;
+    }
+    return true;
+}
+static_assert(SlotsEnOrdre(), "each slot once, in increasing order, within the switch's range");
+
 constexpr std::string_view NomsConfiguracio[NombreLlengues] = {"Catala", "Castellano", "Euskera",
                                                                "Galego", "Portugues",  "English"};
 constexpr std::string_view ComponentsLlengua[NombreLlengues] = {
