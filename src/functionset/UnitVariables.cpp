@@ -3,10 +3,7 @@
 #include "functionset/UnitVariables.h"
 
 #include "engine/UnitTools.h"
-#if __has_include("numeric/UnitInterpolacio.h")
 #include "numeric/UnitInterpolacio.h"
-#define TRACIMA_TE_INTERPOLACIO 1
-#endif
 
 #include <cmath>
 
@@ -100,7 +97,6 @@ void PrepararSlot(const SlotFuncio& slot, const EixosFuncions& eixos, const Para
             MarcarIndefinides(m);
             return;
         }
-#ifdef TRACIMA_TE_INTERPOLACIO
         PreparacioInterpolacio prep;
         if (PrepararInterpolacio(fn, prep) != 0) {
             MarcarIndefinides(m);
@@ -111,9 +107,6 @@ void PrepararSlot(const SlotFuncio& slot, const EixosFuncions& eixos, const Para
             const int codi = AvaluarInterpolacio(fn, prep, xs[i], y);
             desti.Guardar(static_cast<int>(i), codi, y);
         }
-#else
-        MarcarIndefinides(m);
-#endif
         return;
     }
 

@@ -7,7 +7,9 @@
 
 #include <cmath>
 #include <cstring>
+#include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tracima {
@@ -326,6 +328,61 @@ TEST(Mostres, InterpolationWithFewerThanTwoPointsHasNoValue) {
         for (int col = PrimeraColumna; col <= UltimaColumna; ++col)
             ASSERT_FALSE(cf.MostresColumna[0].Definida(col));
     }
+}
+
+ConjuntFuncions AmbTaula(std::string_view etiqueta,
+                         std::initializer_list<std::pair<double, double>> punts, bool extrapolar) {
+    ConjuntFuncions cf;
+    SlotFuncio& s = cf.Slots[3];
+    s.Text = std::string(etiqueta);
+    for (const auto& [x, y] : punts) {
+        s.Numerica.ValorsX[static_cast<std::size_t>(s.Numerica.NombrePunts)] = x;
+        s.Numerica.ValorsY[static_cast<std::size_t>(s.Numerica.NombrePunts)] = y;
+        ++s.Numerica.NombrePunts;
+    }
+    s.Numerica.Extrapolar = extrapolar;
+    s.Numerica.InterpolacioLineal = etiqueta == EtiquetaInterpolacioLineal;
+    Calculador calc;
+    EXPECT_EQ(AplicarFuncions(cf, calc), 0);
+    return cf;
+}
+
+TEST(Mostres, LinearInterpolationBetweenAndBeyondTheTable) {
+    // Points (0,0), (1,2), (3,2); column c is x = (c - 320) / 40.
+    const auto punts = {std::pair{0.0, 0.0}, std::pair{1.0, 2.0}, std::pair{3.0, 2.0}};
+    const ConjuntFuncions cf = AmbTaula(EtiquetaInterpolacioLineal, punts, false);
+    const MostresFuncio& m = cf.MostresColumna[3];
+    EXPECT_NEAR(m.Y(340), 1, 1e-12); // x = 0.5
+    EXPECT_NEAR(m.Y(360), 2, 1e-12); // x = 1
+    EXPECT_NEAR(m.Y(400), 2, 1e-12); // x = 2
+    EXPECT_NEAR(m.Y(440), 2, 1e-12); // x = 3, the last point
+    EXPECT_TRUE(m.Definida(320));
+    EXPECT_FALSE(m.Definida(319)); // left of the table
+    EXPECT_FALSE(m.Definida(441)); // right of the table
+    EXPECT_TRUE(m.Unida(320)) << "first column of the run";
+
+    const ConjuntFuncions ext = AmbTaula(EtiquetaInterpolacioLineal, punts, true);
+    EXPECT_NEAR(ext.MostresColumna[3].Y(280), -2, 1e-12); // x = -1 on the first piece
+    EXPECT_TRUE(ext.MostresColumna[3].Definida(20));
+}
+
+TEST(Mostres, SmoothInterpolationOfPointsOnALineIsTheLine) {
+    const auto punts = {std::pair{-2.0, -3.0}, std::pair{0.0, 1.0}, std::pair{1.0, 3.0},
+                        std::pair{4.0, 9.0}};
+    const ConjuntFuncions cf = AmbTaula(EtiquetaInterpolacio, punts, false);
+    const MostresFuncio& m = cf.MostresColumna[3];
+    for (int col = 240; col <= 480; col += 10)
+        EXPECT_NEAR(m.Y(col), 2 * ((col - 320) / 40.0) + 1, 1e-9) << col;
+    EXPECT_FALSE(m.Definida(239));
+    EXPECT_FALSE(m.Definida(481));
+}
+
+TEST(Mostres, TableThatCannotBeInterpolatedHasNoValue) {
+    // x not increasing.
+    const ConjuntFuncions cf =
+        AmbTaula(EtiquetaInterpolacio, {std::pair{0.0, 0.0}, std::pair{0.0, 1.0}}, true);
+    for (int col = PrimeraColumna; col <= UltimaColumna; ++col)
+        ASSERT_FALSE(cf.MostresColumna[3].Definida(col));
 }
 
 TEST(Mostres, CaptionFollowsEachSampledSlot) {
