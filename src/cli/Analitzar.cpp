@@ -1,0 +1,441 @@
+// tracima-cli analitzar: one analysis run untraced on a function set, printing
+// what the user would see (labels, curves, messages, status line).
+#include "analysis/ComandesAnalisi.h"
+#include "analysis/PuntImatge.h"
+#include "app/Document.h"
+#include "app/Missatges.h"
+#include "cli/Comandes.h"
+#include "engine/UnitTools.h"
+
+#include <memory>
+#include <optional>
+#include <ostream>
+
+namespace tracima::cli {
+
+namespace {
+
+const char* const ajudaAnalitzar =
+    "Ús: tracima-cli analitzar ANALISI [opcions] FORMULA [FORMULA2]\n"
+    "\n"
+    "Fa l'anàlisi ANALISI sense traçar sobre les funcions donades (F(x) i G(x)) o\n"
+    "sobre les d'un document, i escriu el que veuria l'usuari.\n"
+    "\n"
+    "ANALISI: imatge, derivada-punt, antiimatges, arrels, discontinuitats, maxims,\n"
+    "minims, inflexio, creixement, decreixement, concavitat, convexitat, derivada,\n"
+    "segona-derivada, funcio-integral, integral-definida, integral-linia, talls,\n"
+    "area.\n"
+    "\n"
+    "  --document FITXER.trc   les funcions i els eixos d'un document\n"
+    "  --eixos XO XF YO YF     eixos (per defecte -7.5 7.5 -5 5)\n"
+    "  --unitats UX UY         unitats dels eixos (per defecte 1 1)\n"
+    "  -p LLETRA=VALOR         paràmetre A..F; VALOR és una fórmula amb tots a 1\n"
+    "  --valor T               valor de les antiimatges\n"
+    "  --x X                   x de la imatge i de la derivada en un punt\n"
+    "  --x0 X0                 x inicial de la funció integral\n"
+    "  --limits A B            límits de les integrals i de l'àrea\n"
+    "  --precisio-alta         sense \"Precisió baixa\" (per defecte marcada)\n"
+    "  --idioma es             textos en castellà (per defecte, català)\n"
+    "  --json                  el mateix en JSON, amb segments i etiquetes\n"
+    "  --help                  mostra aquesta ajuda\n"
+    "\n"
+    "Sortida: una línia per punt trobat amb les seves etiquetes separades per un\n"
+    "tabulador; per a les corbes, una línia per columna 20..620 amb la x i el valor\n"
+    "(\"-\" on no n'hi ha); \"missatge: TEXT\" per cada missatge; \"estat: TEXT\" al final.\n"
+    "Una anàlisi sense el seu valor fa com si l'usuari cancel·lés la caixa.\n"
+    "Estat de sortida: 0 bé, 2 arguments erronis o una fórmula que no compila.\n";
+
+struct DefAnalisi {
+    const char* nom;
+    int numero;
+    Comanda comanda;
+};
+
+constexpr DefAnalisi analisis[] = {
+    {"imatge", AnalisiImatge, Comanda::MenuImatge},
+    {"derivada-punt", AnalisiDerivadaPunt, Comanda::MenuDerivadaEnUnPunt},
+    {"antiimatges", AnalisiAntiimatge, Comanda::MenuAntiimatge},
+    {"arrels", AnalisiArrels, Comanda::MenuArrels},
+    {"discontinuitats", AnalisiDiscontinuitats, Comanda::MenuDiscontinuitatsAillades},
+    {"maxims", AnalisiMaxims, Comanda::MenuMaxims},
+    {"minims", AnalisiMinims, Comanda::MenuMinims},
+    {"inflexio", AnalisiInflexio, Comanda::MenuPuntsDinflexio},
+    {"creixement", AnalisiCreixement, Comanda::MenuIntervalsDeCreixement},
+    {"decreixement", AnalisiDecreixement, Comanda::MenuIntervalsDeDecreixement},
+    {"concavitat", AnalisiConcavitat, Comanda::MenuIntervalsDeConcavitat},
+    {"convexitat", AnalisiConvexitat, Comanda::MenuIntervalsDeConvexitat},
+    {"derivada", AnalisiDerivada, Comanda::MenuFuncioDerivada},
+    {"segona-derivada", AnalisiSegonaDerivada, Comanda::MenuSegonaDerivada},
+    {"funcio-integral", AnalisiFuncioIntegral, Comanda::MenuFuncioIntegral},
+    {"integral-definida", AnalisiIntegralDefinida, Comanda::MenuIntegralDefinida},
+    {"integral-linia", AnalisiIntegralLinia, Comanda::MenuIntegralDeLinia},
+    {"talls", AnalisiTalls, Comanda::MenuTalls},
+    {"area", AnalisiArea, Comanda::MenuArea},
+};
+
+// Nothing is drawn: the command prints the result state instead.
+class LlencBuit : public Llenc {
+  public:
+    void OmplirRectangle(int, int, int, int, Color) override {}
+    void FixarColorLlapis(Color) override {}
+    void FixarGruixLlapis(int) override {}
+    void FixarEstilLlapis(EstilLlapis) override {}
+    void MoureA(int, int) override {}
+    void LiniaA(int, int) override {}
+    void EscriureText(int, int, std::string_view, Color, Color) override {}
+    void OmplirEllipse(int, int, int, int, Color) override {}
+    int AmpladaClient() const override { return 640; }
+    int AlcadaClient() const override { return 460; }
+};
+
+class FinestraCli : public FinestraCalcul {
+  public:
+    Llenc& Canvas() override { return llenc_; }
+    void DibuixarEixos() override {}
+    void DibuixarResultats() override {}
+    void DibuixarEtiqueta(int) override {}
+    void Repintar() override {}
+    void FixarTitolFinestra(std::string_view) override {}
+    bool PreguntarPausa(std::string_view) override { return true; }
+    void MostrarMissatge(std::string_view text) override { missatges.emplace_back(text); }
+    std::vector<std::string> missatges;
+
+  private:
+    LlencBuit llenc_;
+};
+
+// Each box is answered once with the value given; a box asked again counts as
+// cancelled, as does a box whose value was not given.
+class EntradesCli : public EntradesAnalisi {
+  public:
+    std::optional<std::string> valor;
+    std::optional<std::pair<std::string, std::string>> limits;
+    bool DemanarValor(std::string_view, std::string_view, std::string& text) override {
+        if (!valor || valorDonat_) return false;
+        valorDonat_ = true;
+        text = *valor;
+        return true;
+    }
+    bool DemanarLimits(std::string_view, std::string& a, std::string& b) override {
+        if (!limits || limitsDonats_) return false;
+        limitsDonats_ = true;
+        a = limits->first;
+        b = limits->second;
+        return true;
+    }
+
+  private:
+    bool valorDonat_ = false, limitsDonats_ = false;
+};
+
+std::string Json(std::string_view s) {
+    std::string o = "\"";
+    for (unsigned char ch : s) {
+        switch (ch) {
+        case '"':
+            o += "\\\"";
+            break;
+        case '\\':
+            o += "\\\\";
+            break;
+        case '\n':
+            o += "\\n";
+            break;
+        case '\t':
+            o += "\\t";
+            break;
+        default:
+            if (ch < 0x20) {
+                static const char* hex = "0123456789abcdef";
+                o += "\\u00";
+                o += hex[ch >> 4];
+                o += hex[ch & 15];
+            } else {
+                o += static_cast<char>(ch);
+            }
+        }
+    }
+    return o + "\"";
+}
+
+bool EsCorba(int a) {
+    return a == AnalisiDerivada || a == AnalisiSegonaDerivada || a == AnalisiFuncioIntegral;
+}
+
+bool EsDePunts(int a) {
+    return (a >= AnalisiAntiimatge && a <= AnalisiInflexio) ||
+           (a >= AnalisiCreixement && a <= AnalisiConvexitat) || a == AnalisiTalls;
+}
+
+// Labels per recorded point: x and y for anti-images, discontinuities,
+// extrema, inflections and cuts; the x alone for roots and interval ends.
+int EtiquetesPerPunt(int a) {
+    return a == AnalisiAntiimatge || (a >= AnalisiDiscontinuitats && a <= AnalisiInflexio) ||
+                   a == AnalisiTalls
+               ? 2
+               : 1;
+}
+
+std::vector<std::vector<std::string>> Punts(const EstatResultats& r, int a) {
+    std::vector<std::vector<std::string>> punts;
+    const int k = EtiquetesPerPunt(a);
+    for (int i = 0; i < r.Etiquetes.nombre; i += k) {
+        std::vector<std::string> p;
+        for (int j = i; j < i + k && j < r.Etiquetes.nombre; ++j)
+            p.push_back(r.Etiquetes.entrades[static_cast<std::size_t>(j)].text);
+        punts.push_back(std::move(p));
+    }
+    return punts;
+}
+
+void EscriureText(std::ostream& out, const EstatResultats& r, const EixosFuncions& e, int a,
+                  const std::vector<std::string>& missatges) {
+    if (EsDePunts(a)) {
+        for (const auto& p : Punts(r, a)) {
+            for (std::size_t j = 0; j < p.size(); ++j)
+                out << (j ? "\t" : "") << p[j];
+            out << "\n";
+        }
+    }
+    if (EsCorba(a) && r.Corba.MostrarCorbaResultat) {
+        for (int c = PrimeraColumna; c <= UltimaColumna; ++c)
+            out << NumeroAText(e.XColumna(c)) << "\t"
+                << (r.Corba.Valida(c) ? NumeroAText(r.Corba.Valor(c)) : "-") << "\n";
+    }
+    for (const auto& m : missatges)
+        out << "missatge: " << m << "\n";
+    out << "estat: " << r.TextEstat << "\n";
+}
+
+void EscriureJson(std::ostream& out, const EstatResultats& r, const EixosFuncions& e, int a,
+                  std::string_view nom, const std::vector<std::string>& missatges) {
+    out << "{\"analisi\": " << Json(nom) << ", \"numero\": " << a;
+    out << ", \"punts\": [";
+    if (EsDePunts(a)) {
+        bool primer = true;
+        for (const auto& p : Punts(r, a)) {
+            out << (primer ? "" : ", ") << "[";
+            for (std::size_t j = 0; j < p.size(); ++j)
+                out << (j ? ", " : "") << Json(p[j]);
+            out << "]";
+            primer = false;
+        }
+    }
+    out << "], \"corba\": [";
+    if (EsCorba(a) && r.Corba.MostrarCorbaResultat) {
+        for (int c = PrimeraColumna; c <= UltimaColumna; ++c)
+            out << (c > PrimeraColumna ? ", " : "") << "[" << Json(NumeroAText(e.XColumna(c)))
+                << ", " << (r.Corba.Valida(c) ? Json(NumeroAText(r.Corba.Valor(c))) : "null")
+                << "]";
+    }
+    out << "], \"missatges\": [";
+    for (std::size_t i = 0; i < missatges.size(); ++i)
+        out << (i ? ", " : "") << Json(missatges[i]);
+    out << "], \"segments\": [";
+    for (int i = 0; i < r.Segments.nombre; ++i) {
+        const auto& s = r.Segments.entrades[static_cast<std::size_t>(i)];
+        out << (i ? ", " : "") << "[" << s.x1 << ", " << s.y1 << ", " << s.x2 << ", " << s.y2
+            << ", " << (s.omplert ? "true" : "false") << "]";
+    }
+    out << "], \"etiquetes\": [";
+    for (int i = 0; i < r.Etiquetes.nombre; ++i) {
+        const auto& l = r.Etiquetes.entrades[static_cast<std::size_t>(i)];
+        out << (i ? ", " : "") << "{\"columna\": " << l.columna << ", \"fila\": " << l.fila
+            << ", \"text\": " << Json(l.text) << "}";
+    }
+    out << "], \"estat\": " << Json(r.TextEstat) << "}\n";
+}
+
+// Options that take values: how many.
+int ValorsOpcio(std::string_view a) {
+    if (a == "--eixos") return 4;
+    if (a == "--unitats" || a == "--limits") return 2;
+    if (a == "-p" || a == "--valor" || a == "--x" || a == "--x0" || a == "--idioma" ||
+        a == "--document")
+        return 1;
+    return -1;
+}
+
+} // namespace
+
+int ComandaAnalitzar(const Arguments& args, std::ostream& out, std::ostream& err) {
+    Parametres parametres;
+    const Parametres tots1;
+    std::vector<std::string> posicionals;
+    std::optional<std::vector<std::string>> eixos, unitats;
+    std::optional<std::string> document, x;
+    EntradesCli entrades;
+    bool json = false, precisioAlta = false, espanyol = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--help") {
+            out << ajudaAnalitzar;
+            return 0;
+        }
+        if (a == "--json") {
+            json = true;
+            continue;
+        }
+        if (a == "--precisio-alta") {
+            precisioAlta = true;
+            continue;
+        }
+        const int n = ValorsOpcio(a);
+        if (n < 0) {
+            posicionals.push_back(a);
+            continue;
+        }
+        if (i + static_cast<std::size_t>(n) >= args.size()) {
+            err << "analitzar: " << a << " necessita " << n << " valor" << (n > 1 ? "s" : "")
+                << "\n";
+            return 2;
+        }
+        std::vector<std::string> v(args.begin() + static_cast<std::ptrdiff_t>(i + 1),
+                                   args.begin() + static_cast<std::ptrdiff_t>(i + 1 + n));
+        i += static_cast<std::size_t>(n);
+        if (a == "--eixos") {
+            eixos = v;
+        } else if (a == "--unitats") {
+            unitats = v;
+        } else if (a == "--limits") {
+            entrades.limits = std::pair{v[0], v[1]};
+        } else if (a == "--valor" || a == "--x0") {
+            entrades.valor = v[0];
+        } else if (a == "--x") {
+            x = v[0];
+        } else if (a == "--document") {
+            document = v[0];
+        } else if (a == "--idioma") {
+            if (v[0] != "es" && v[0] != "ca") {
+                err << "analitzar: idioma desconegut (ca o es): " << v[0] << "\n";
+                return 2;
+            }
+            espanyol = v[0] == "es";
+        } else { // -p
+            const std::string& def = v[0];
+            char lletra = def.empty() ? '\0' : def[0];
+            if (lletra >= 'a' && lletra <= 'f') lletra = static_cast<char>(lletra - 'a' + 'A');
+            double valor = 0;
+            if (def.size() < 3 || def[1] != '=' || lletra < 'A' || lletra > 'F' ||
+                CalcularExpressio(std::string_view(def).substr(2), tots1, valor) != 0) {
+                err << "analitzar: paràmetre mal escrit o que no es pot llegir: " << def << "\n";
+                return 2;
+            }
+            parametres[lletra - 'A'] = valor;
+        }
+    }
+    if (posicionals.empty()) {
+        err << "analitzar: falta l'anàlisi\n" << ajudaAnalitzar;
+        return 2;
+    }
+    const DefAnalisi* def = nullptr;
+    for (const auto& d : analisis)
+        if (posicionals[0] == d.nom) def = &d;
+    if (def == nullptr) {
+        err << "analitzar: anàlisi desconeguda: " << posicionals[0] << "\n";
+        return 2;
+    }
+    const std::vector<std::string> formules(posicionals.begin() + 1, posicionals.end());
+
+    auto cf = std::make_unique<ConjuntFuncions>();
+    ReiniciarConjunt(*cf);
+    cf->Parametres = parametres;
+    Calculador calc;
+    auto missatges = std::make_unique<TaulaMissatges>();
+    if (espanyol) missatges->CanviarLlengua(Llengua::Castella);
+    if (document) {
+        if (!formules.empty()) {
+            err << "analitzar: amb --document no es donen fórmules\n";
+            return 2;
+        }
+        if (LlegirDocument(*document, *cf, calc) != 0) {
+            err << "analitzar: " << missatges->Missatge(MissatgeNoPucObrir) << "\n";
+            return 2;
+        }
+    } else {
+        if (formules.empty() || formules.size() > 2) {
+            err << "analitzar: cal una fórmula o dues\n";
+            return 2;
+        }
+        for (std::size_t i = 0; i < formules.size(); ++i) {
+            const int codi = calc.CompilarFuncio(formules[i], parametres);
+            if (codi != 0) {
+                const std::string_view nom = missatges->Missatge(BaseCodisCompilacio + codi);
+                err << "analitzar: la fórmula " << formules[i] << " no compila (codi " << codi
+                    << (nom.empty() ? "" : ": ") << nom << ")\n";
+                return 2;
+            }
+            cf->Slots[i].Text = formules[i];
+        }
+    }
+    const auto llegir = [&](const std::vector<std::string>& v, double* desti) {
+        for (std::size_t i = 0; i < v.size(); ++i)
+            if (CalcularExpressio(v[i], parametres, desti[i]) != 0) {
+                err << "analitzar: valor que no es pot llegir: " << v[i] << "\n";
+                return false;
+            }
+        return true;
+    };
+    EixosFuncions& e = cf->Eixos;
+    if (eixos) {
+        double v[4];
+        if (!llegir(*eixos, v)) return 2;
+        e.XOrigen = v[0];
+        e.XFinal = v[1];
+        e.YOrigen = v[2];
+        e.YFinal = v[3];
+    }
+    if (unitats) {
+        double v[2];
+        if (!llegir(*unitats, v)) return 2;
+        e.XUnitat = v[0];
+        e.YUnitat = v[1];
+    }
+    if (AplicarFuncions(*cf, calc) != 0) {
+        err << "analitzar: eixos no vàlids\n";
+        return 2;
+    }
+    if (!cf->Comandes.Activa(def->comanda)) {
+        const bool dues = def->numero == AnalisiTalls || def->numero == AnalisiArea;
+        err << "analitzar: " << def->nom << " necessita "
+            << (dues ? "dues funcions definides" : "una sola funció definida") << "\n";
+        return 2;
+    }
+
+    auto resultats = std::make_unique<EstatResultats>();
+    BuidarResultats(*resultats);
+    resultats->PrecisioY = ArrodonirPerMostrar(e.YUnitat / e.PasLogicY);
+    resultats->PrecisioX = ArrodonirPerMostrar(e.XUnitat / e.PasLogicX);
+    OpcionsVista opcions;
+    opcions.MenuTrassarElsCalculs = false;
+    opcions.MenuPrecisioBaixa = !precisioAlta;
+    ValorsVista vista;
+    FinestraCli finestra;
+    const int slot1 = cf->FuncioUnica.Slot();
+    const int slot2 = cf->SegonaFuncio.Slot();
+    const MostresFuncio& f1 = cf->MostresColumna[static_cast<std::size_t>(slot1)];
+    const MostresFuncio* f2 =
+        slot2 >= 0 ? &cf->MostresColumna[static_cast<std::size_t>(slot2)] : nullptr;
+    ContextAnalisi ctx{*resultats, f1,      e, opcions, vista, *missatges, finestra,
+                       cf->FuncioUnica.Text};
+    if (def->numero == AnalisiImatge || def->numero == AnalisiDerivadaPunt) {
+        PanellPunt panell;
+        Calculador calcPunt;
+        ContextPunt punt{ctx, cf->Slots[static_cast<std::size_t>(slot1)], cf->Parametres,
+                         calcPunt, panell};
+        IniciarPunt(punt, def->numero);
+        if (x) {
+            panell.TextX = *x;
+            AcceptarPunt(punt);
+        }
+    } else {
+        ExecutarComandaAnalisi(ctx, def->numero, f2, cf->Parametres, entrades);
+    }
+    if (json)
+        EscriureJson(out, *resultats, e, def->numero, def->nom, finestra.missatges);
+    else
+        EscriureText(out, *resultats, e, def->numero, finestra.missatges);
+    return 0;
+}
+
+} // namespace tracima::cli

@@ -1,0 +1,183 @@
+// tracima-cli analitzar: what each analysis prints, against values known in
+// closed form and the exact texts of the program.
+#include "cli/Comandes.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <sstream>
+
+namespace tracima::cli {
+int ComandaAnalitzar(const Arguments& args, std::ostream& out, std::ostream& err);
+}
+
+namespace {
+
+using tracima::cli::Arguments;
+
+struct Sortida {
+    int estat;
+    std::string out, err;
+};
+
+Sortida Executar(const Arguments& args) {
+    std::ostringstream out, err;
+    const int estat = tracima::cli::ComandaAnalitzar(args, out, err);
+    return {estat, out.str(), err.str()};
+}
+
+struct Cas {
+    const char* nom;
+    Arguments args;
+    std::string sortida;
+};
+
+class Analitzar : public ::testing::TestWithParam<Cas> {};
+
+TEST_P(Analitzar, SortidaExacta) {
+    const auto& cas = GetParam();
+    const Sortida s = Executar(cas.args);
+    EXPECT_EQ(s.estat, 0) << s.err;
+    EXPECT_EQ(s.out, cas.sortida);
+}
+
+const Arguments eixos10 = {"--eixos", "-10", "10", "-10", "10"};
+
+Arguments Amb(Arguments a, const Arguments& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casos, Analitzar,
+    ::testing::Values(
+        Cas{"ArrelsDeXQuadratMenys4", {"arrels", "x^2-4"}, "-2\n2\nestat: Arrels\n"},
+        Cas{"ArrelsEnCastella", {"arrels", "--idioma", "es", "x^2-4"}, "-2\n2\nestat: Raíces\n"},
+        Cas{"ParametreDonat", {"arrels", "-p", "A=2*2", "x^2-A"}, "-2\n2\nestat: Arrels\n"},
+        // "-x+1" is a formula, not an option.
+        Cas{"FormulaAmbGuio", {"arrels", "-x+1"}, "1\nestat: Arrels\n"},
+        Cas{"IntegralDe1Entre0i2",
+            Amb({"integral-definida", "1", "--limits", "0", "2"}, eixos10),
+            "estat: Integral definida entre 0 i 2 = 2\n"},
+        Cas{"IntegralInvertida",
+            Amb({"integral-definida", "1", "--limits", "2", "0"}, eixos10),
+            "estat: Integral definida entre 2 i 0 = -2\n"},
+        // 3 * sqrt(2) = 4.2426407 shown with the display rounding.
+        Cas{"ArcDeLaRecta",
+            Amb({"integral-linia", "x", "--limits", "3", "0"}, eixos10),
+            "estat: Integral de línia entre 0 i 3 = 4.24264\n"},
+        Cas{"IntegralPelPol",
+            Amb({"integral-definida", "1/x", "--limits", "-1", "1"}, eixos10),
+            "missatge: NO té imatge, la funció integral no està ben definida\n"
+            "estat: x = 0  NO té imatge\n"},
+        // Out of range: the bar stays open and the second answer is a cancel.
+        Cas{"LimitForaDeRang",
+            {"integral-definida", "1", "--limits", "0", "20"},
+            "missatge: Valor final de la x massa gran.\nestat: \n"},
+        Cas{"SenseLimitsEsCancel", {"integral-definida", "1"}, "estat: \n"},
+        // Column 350 falls on x = 0.5: an exact cut; low precision writes a comma.
+        Cas{"TallExacte",
+            {"talls", "x", "-x+1", "--eixos", "-5", "5", "-5", "5"},
+            "0,5\t0,5\nestat: Punts de tall\n"},
+        Cas{"TallPrecisioAlta",
+            {"talls", "x", "-x+1", "--eixos", "-5", "5", "-5", "5", "--precisio-alta"},
+            "0.5\t0.5\nestat: Punts de tall\n"},
+        Cas{"ImatgeEnX2", {"imatge", "x^2", "--x", "2"}, "estat: x = 2  y = 4\n"},
+        Cas{"ImatgeSenseXMostraLaDeZero", {"imatge", "x^2"}, "estat: x = 0  y = 0\n"},
+        Cas{"DerivadaDeValorAbsolutEnZero",
+            {"derivada-punt", "abs(x)", "--x", "0", "--precisio-alta"},
+            "estat: x = 0  y' = 0\n"},
+        Cas{"DerivadaForaDeLaPantalla",
+            {"derivada-punt", "x^2", "--x", "7.49"},
+            "estat: x = 7.49  Fora de la pantalla\n"},
+        Cas{"Antiimatges", {"antiimatges", "x^2", "--valor", "1"},
+            "-1\t1\n1\t1\nestat: Antiimatges del 1\n"},
+        Cas{"AntiimatgeNoNumerica",
+            {"antiimatges", "x^2", "--valor", "abc"},
+            "missatge: El valor escrit no és un número.\nestat: \n"},
+        Cas{"AntiimatgeMassaGran",
+            {"antiimatges", "x^2", "--valor", "9"},
+            "missatge: Valor de la y massa gran\nestat: \n"},
+        Cas{"FuncioIntegralMassaGran",
+            {"funcio-integral", "1", "--x0", "20"},
+            "missatge: Valor de la x massa gran.\nestat: \n"},
+        Cas{"ForatAillat",
+            Amb({"discontinuitats", "x/x"}, eixos10),
+            "0\tlim = 1\nestat: Discontinuïtats aïllades\n"},
+        Cas{"MaximsIMinimsDeLaCubica",
+            Amb({"maxims", "x^3-3*x", "--precisio-alta"}, eixos10),
+            "-1\t2\nestat: Màxims\n"}),
+    [](const auto& info) { return std::string(info.param.nom); });
+
+double NumeroFinal(const std::string& text) {
+    const auto p = text.rfind("= ");
+    double v = NAN;
+    if (p != std::string::npos) {
+        const char* ini = text.data() + p + 2;
+        std::from_chars(ini, text.data() + text.size(), v);
+    }
+    return v;
+}
+
+TEST(AnalitzarValors, AreaEntreParabolaIRecta) {
+    const Sortida s = Executar(Amb({"area", "x^2", "x", "--limits", "0", "1"}, eixos10));
+    ASSERT_EQ(s.estat, 0);
+    EXPECT_NEAR(NumeroFinal(s.out), 1.0 / 6, 1e-3) << s.out;
+}
+
+TEST(AnalitzarValors, CorbaDerivadaUnaLiniaPerColumna) {
+    const Sortida s = Executar({"derivada", "x^2"});
+    ASSERT_EQ(s.estat, 0);
+    std::istringstream in(s.out);
+    std::string linia;
+    std::vector<std::string> linies;
+    while (std::getline(in, linia))
+        linies.push_back(linia);
+    ASSERT_EQ(linies.size(), 602u);
+    EXPECT_EQ(linies[0], "-7.5\t-");   // column 20 never gets a value
+    EXPECT_EQ(linies[360], "1.5\t3");  // column 380: 2x at x = 1.5
+    EXPECT_EQ(linies[600], "7.5\t-");
+    EXPECT_EQ(linies[601], "estat: Funció derivada");
+}
+
+TEST(AnalitzarValors, LlistaPlenaAcabaAmbMissatge204) {
+    const Sortida s = Executar({"antiimatges", "1", "--valor", "1"});
+    ASSERT_EQ(s.estat, 0);
+    EXPECT_NE(s.out.find("missatge: No és possible dibuixar més punts. Netejar  la finestra.\n"),
+              std::string::npos);
+    EXPECT_EQ(std::count(s.out.begin(), s.out.end(), '\n'), 325 + 2);
+}
+
+TEST(AnalitzarValors, JsonAmbSegmentsIEtiquetes) {
+    const Sortida s = Executar({"arrels", "--json", "x^2-4"});
+    ASSERT_EQ(s.estat, 0);
+    EXPECT_EQ(s.out, "{\"analisi\": \"arrels\", \"numero\": 3, \"punts\": [[\"-2\"], [\"2\"]], "
+                     "\"corba\": [], \"missatges\": [], \"segments\": [[240, 224, 240, 216, "
+                     "false], [400, 224, 400, 216, false]], \"etiquetes\": [{\"columna\": 240, "
+                     "\"fila\": 220, \"text\": \"-2\"}, {\"columna\": 400, \"fila\": 220, "
+                     "\"text\": \"2\"}], \"estat\": \"Arrels\"}\n");
+}
+
+TEST(AnalitzarErrors, Estat2) {
+    const Arguments casos[] = {
+        {"arrels", "x+"},                // does not compile
+        {"arrels"},                      // no formula
+        {"arrels", "x", "x^2"},          // the one-function commands need one function
+        {"talls", "x"},                  // cuts need two
+        {"rels", "x"},                   // unknown analysis
+        {"arrels", "x", "--eixos", "1"}, // too few values
+        {"arrels", "x", "--eixos", "1", "0", "-5", "5"}, // origin above final
+        {"arrels", "x", "-p", "Z=1"},
+        {"arrels", "x", "--idioma", "fr"},
+        {"arrels", "--document", "/nonexistent/x.trc"},
+    };
+    for (const auto& args : casos) {
+        const Sortida s = Executar(args);
+        EXPECT_EQ(s.estat, 2) << args.size() << " " << args.back();
+        EXPECT_FALSE(s.err.empty());
+    }
+}
+
+} // namespace
