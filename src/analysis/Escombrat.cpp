@@ -395,7 +395,7 @@ void EscombratFuncio::ProvarDerivada() {
             } else {
                 D = ArrodonirPerMostrar((yp + ym - 2 * y0) / (h * h));
             }
-            text += NumeroAText(D);
+            if (Tracat()) text += NumeroAText(D); // the status text is only shown traced
             r.Corba.Fixar(c, D);
         } else {
             text += ctx_.missatges.Missatge(MissatgeForaDeLaPantalla);

@@ -176,10 +176,15 @@ ResultatPas CalculIntegral::Pas() {
         if (c > cA_)
             s_ += h * std::fabs((Y(c) + Y(c - 1)) - (segona_->Y(c) + segona_->Y(c - 1))) / 2;
     }
-    r.TextEstat = etiqueta_ + NumeroAText(ArrodonirPerMostrar(a_)) + " i " + NumeroAText(x) +
-                  " = " + NumeroAText(ArrodonirPerMostrar(s_));
-    EscriureEstat(ctx_);
-    if (ctx_.opcions.MenuTrassarElsCalculs && r.PausaDemanada) {
+    // Untraced, no event is processed before the last column, so only its status
+    // text can ever be seen.
+    const bool tracat = ctx_.opcions.MenuTrassarElsCalculs;
+    if (tracat || c == cB_) {
+        r.TextEstat = etiqueta_ + NumeroAText(ArrodonirPerMostrar(a_)) + " i " + NumeroAText(x) +
+                      " = " + NumeroAText(ArrodonirPerMostrar(s_));
+        EscriureEstat(ctx_);
+    }
+    if (tracat && r.PausaDemanada) {
         r.PausaDemanada = false;
         ctx_.finestra.Repintar();
         if (!ctx_.finestra.PreguntarPausa(r.TextEstat)) {

@@ -91,10 +91,10 @@ ResultatPas EscombratTalls::Pas() {
     k.baix = std::max(k.rLow, k.r0);
     k.dalt = std::min(k.rHigh, k.r0);
     double x = ArrodonirPerMostrar((c - e.OrigenLogicX) * e.XUnitat / e.PasLogicX);
-    std::string text = "x = " + NumeroAText(x) + "   ";
     const bool definides = f1.Definida(c) && f2.Definida(c);
     bool cursor = false;
     if (Tracat()) {
+        std::string text = "x = " + NumeroAText(x) + "   ";
         if (definides) {
             if (NovaColumnaDispositiu(c)) DibuixarCursor(k);
             cursor = true;
