@@ -12,5 +12,6 @@ using Arguments = std::vector<std::string>;
 
 int ComandaAvaluar(const Arguments& args, std::ostream& out, std::ostream& err);
 int ComandaDocument(const Arguments& args, std::ostream& out, std::ostream& err);
+int ComandaAnalitzar(const Arguments& args, std::ostream& out, std::ostream& err);
 
 } // namespace tracima::cli

@@ -17,6 +17,8 @@ constexpr Comanda comandes[] = {
      "avaluar [-p LLETRA=VALOR]... [--exacte] FORMULA [X]...   avalua una fórmula"},
     {"document", tracima::cli::ComandaDocument,
      "document FITXER.trc [--desar SORTIDA.trc]   mostra el conjunt de funcions d'un document i el torna a desar"},
+    {"analitzar", tracima::cli::ComandaAnalitzar,
+     "analitzar ANALISI [opcions] FORMULA [FORMULA2]   fa una anàlisi sense traçar i mostra etiquetes, corbes, missatges i estat"},
 };
 
 void MostrarAjuda(std::ostream& out) {

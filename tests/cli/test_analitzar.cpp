@@ -7,11 +7,8 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <sstream>
-
-namespace tracima::cli {
-int ComandaAnalitzar(const Arguments& args, std::ostream& out, std::ostream& err);
-}
 
 namespace {
 
@@ -158,6 +155,19 @@ TEST(AnalitzarValors, JsonAmbSegmentsIEtiquetes) {
                      "false], [400, 224, 400, 216, false]], \"etiquetes\": [{\"columna\": 240, "
                      "\"fila\": 220, \"text\": \"-2\"}, {\"columna\": 400, \"fila\": 220, "
                      "\"text\": \"2\"}], \"estat\": \"Arrels\"}\n");
+}
+
+// Through the program: the command table reaches the command and its status.
+TEST(AnalitzarPrograma, TaulaDeComandes) {
+    const std::string ordre = std::string(TRACIMA_CLI) + " analitzar arrels 'x^2-4' 2>&1";
+    FILE* p = popen(ordre.c_str(), "r");
+    ASSERT_NE(p, nullptr);
+    std::string sortida;
+    char buf[256];
+    while (std::fgets(buf, sizeof buf, p) != nullptr)
+        sortida += buf;
+    EXPECT_EQ(pclose(p), 0);
+    EXPECT_EQ(sortida, "-2\n2\nestat: Arrels\n");
 }
 
 TEST(AnalitzarErrors, Estat2) {
