@@ -3,6 +3,7 @@
 #include "analysis/Integrals.h"
 #include "analysis/Talls.h"
 #include "engine/UnitTools.h"
+#include "view/Dibuix.h"
 
 namespace tracima {
 
@@ -117,7 +118,7 @@ int ExecutarComandaAnalisi(ContextAnalisi& ctx, int analisi, const MostresFuncio
         return 0;
     case AnalisiTalls: {
         r.AnalisiActiva = analisi;
-        EscombratTalls t(ctx, *segona);
+        EscombratTalls t(ctx, *segona, ColorCorba(1, ctx.opcions), ColorCorba(2, ctx.opcions));
         if (t.Iniciar() == 0) ExecutarTalls(t);
         return 0;
     }

@@ -1,6 +1,7 @@
 #include "analysis/Escombrat.h"
 
 #include "engine/UnitTools.h"
+#include "view/Dibuix.h"
 
 #include <algorithm>
 #include <charconv>
@@ -9,17 +10,10 @@
 
 namespace tracima {
 
-void DibuixarLiniaLogica(Llenc& llenc, const ValorsVista& v, double x1, double y1, double x2,
-                         double y2) {
-    llenc.MoureA(ArrodonirPixel(x1 * v.EscalaX), ArrodonirPixel(y1 * v.EscalaY));
-    llenc.LiniaA(ArrodonirPixel(x2 * v.EscalaX), ArrodonirPixel(y2 * v.EscalaY));
-}
-
 void EscriureEstat(const ContextAnalisi& ctx) {
     Llenc& l = ctx.finestra.Canvas();
-    const bool pissarra = ctx.opcions.MenuPissarra;
-    const Color fons = pissarra ? ColorNegre : ColorBlanc;
-    const Color text = pissarra ? ColorBlanc : ColorNegre;
+    const Color fons = ColorFons(ctx.opcions);
+    const Color text = ColorText(ctx.opcions);
     const auto& r = ctx.resultats.Rectangle;
     l.OmplirRectangle(r.esquerra, r.dalt, r.dreta, r.baix, fons);
     l.EscriureText(10, l.AlcadaClient() - 20, ctx.resultats.TextEstat, text, fons);
@@ -39,13 +33,13 @@ bool EscombratFuncio::NovaColumnaDispositiu(int c) const {
 }
 
 Color EscombratFuncio::Fons() const {
-    return ctx_.opcions.MenuPissarra ? ColorNegre : ColorBlanc;
+    return ColorFons(ctx_.opcions);
 }
 
 void EscombratFuncio::Linia(double x1, double y1, double x2, double y2, Color color) {
     Llenc& l = ctx_.finestra.Canvas();
     l.FixarColorLlapis(color);
-    DibuixarLiniaLogica(l, ctx_.vista, x1, y1, x2, y2);
+    DibuixarLinia(l, ctx_.vista, x1, y1, x2, y2);
 }
 
 int EscombratFuncio::Iniciar() {
@@ -144,7 +138,7 @@ ResultatPas EscombratFuncio::Pas() {
                 const bool dins =
                     f.Fila(k - 1) > 0 && f.Fila(k - 1) < 440 && f.Fila(k) > 0 && f.Fila(k) < 440;
                 if (f.Definida(k - 1) && f.Definida(k) && dins)
-                    DibuixarLiniaLogica(l, ctx_.vista, k - 1, f.Fila(k - 1), k, f.Fila(k));
+                    DibuixarLinia(l, ctx_.vista, k - 1, f.Fila(k - 1), k, f.Fila(k));
             }
         }
         if (Derivades()) DibuixarCorbaNova();
@@ -421,7 +415,7 @@ void EscombratFuncio::DibuixarCorbaNova() {
     for (int k = s; k <= c; ++k) {
         if (r.Corba.Valida(k)) {
             if (++comptador > 1)
-                DibuixarLiniaLogica(l, ctx_.vista, k - 1, ctx_.eixos.Fila(r.Corba.Valor(k - 1)), k,
+                DibuixarLinia(l, ctx_.vista, k - 1, ctx_.eixos.Fila(r.Corba.Valor(k - 1)), k,
                                     ctx_.eixos.Fila(r.Corba.Valor(k)));
         } else {
             comptador = 0;
@@ -433,7 +427,7 @@ void EscombratFuncio::DibuixarCorbaNova() {
         l.FixarColorLlapis(ColorBlau);
         for (int k = a + 1; k <= b; ++k)
             if (f.Definida(k - 1) && f.Definida(k) && f.Unida(k))
-                DibuixarLiniaLogica(l, ctx_.vista, k - 1, f.Fila(k - 1), k, f.Fila(k));
+                DibuixarLinia(l, ctx_.vista, k - 1, f.Fila(k - 1), k, f.Fila(k));
     }
 }
 
@@ -549,7 +543,7 @@ int PrepararAntiimatge(ContextAnalisi& ctx, std::string_view text, double& valor
     Llenc& l = ctx.finestra.Canvas();
     l.FixarColorLlapis(ColorVermell);
     const int rv = ArrodonirPixel(ctx.eixos.Fila(valor));
-    DibuixarLiniaLogica(l, ctx.vista, 20, rv, 620, rv);
+    DibuixarLinia(l, ctx.vista, 20, rv, 620, rv);
     return 0;
 }
 

@@ -54,11 +54,6 @@ enum class ResultatPas {
     Aturat,    // AturarCalcul: left at once, nothing more done
 };
 
-// Draws the logical line (x1, y1)-(x2, y2) on the canvas: pixels by ArrodonirPixel
-// of logical x EscalaX / y EscalaY, end pixel not painted.
-void DibuixarLiniaLogica(Llenc& llenc, const ValorsVista& v, double x1, double y1, double x2,
-                         double y2);
-
 // Fills the status strip with the background and writes TextEstat at (10, h - 20).
 void EscriureEstat(const ContextAnalisi& ctx);
 

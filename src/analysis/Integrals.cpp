@@ -1,6 +1,7 @@
 #include "analysis/Integrals.h"
 
 #include "engine/UnitTools.h"
+#include "view/Dibuix.h"
 
 #include <algorithm>
 #include <charconv>
@@ -100,7 +101,7 @@ int CalculIntegral::Iniciar(double a, double b) {
             y1 = ArrodonirPixel(f.Fila(c));
             y2 = ArrodonirPixel(e.OrigenLogicY);
         }
-        DibuixarLiniaLogica(l, ctx_.vista, c, y1, c, y2);
+        DibuixarLinia(l, ctx_.vista, c, y1, c, y2);
         r.Segments.Afegir(c, y1, c, y2);
     }
     r.AturarCalcul = false;
@@ -158,20 +159,20 @@ ResultatPas CalculIntegral::Pas() {
     // A full segment list only stops the drawing: the sum goes on.
     if (an == AnalisiIntegralDefinida) {
         const int eix = ArrodonirPixel(e.OrigenLogicY);
-        DibuixarLiniaLogica(l, ctx_.vista, c, eix, c, fila);
+        DibuixarLinia(l, ctx_.vista, c, eix, c, fila);
         r.Segments.Afegir(c, eix, c, fila, true);
         if (pas_ > 0 && c > cA_)
             s_ += h * (Y(c) + Y(c - 1)) / 2;
         else if (pas_ < 0)
             s_ -= h * (Y(c) + Y(c + 1)) / 2;
     } else if (an == AnalisiIntegralLinia) {
-        DibuixarLiniaLogica(l, ctx_.vista, c - 1, filaAnterior_, c, fila);
+        DibuixarLinia(l, ctx_.vista, c - 1, filaAnterior_, c, fila);
         r.Segments.Afegir(c - 1, filaAnterior_, c, fila);
         filaAnterior_ = fila;
         if (c > cA_) s_ += std::sqrt(h * h + (Y(c) - Y(c - 1)) * (Y(c) - Y(c - 1)));
     } else {
         const int q = ArrodonirPixel(segona_->Fila(c));
-        DibuixarLiniaLogica(l, ctx_.vista, c, std::max(fila, q), c, std::min(fila, q));
+        DibuixarLinia(l, ctx_.vista, c, std::max(fila, q), c, std::min(fila, q));
         r.Segments.Afegir(c, std::max(fila, q), c, std::min(fila, q), true);
         if (c > cA_)
             s_ += h * std::fabs((Y(c) + Y(c - 1)) - (segona_->Y(c) + segona_->Y(c - 1))) / 2;
@@ -245,7 +246,7 @@ int CalcularFuncioIntegral(ContextAnalisi& ctx, double x0) {
     const auto tram = [&](int ca, double fa, int cb, double fb) {
         const double p = e.Fila(fa), q = e.Fila(fb);
         if ((p >= 0 && p <= 400) || (q >= 0 && q <= 400))
-            DibuixarLiniaLogica(l, ctx.vista, ca, p, cb, q);
+            DibuixarLinia(l, ctx.vista, ca, p, cb, q);
     };
     bool complet = true;
     double F = 0, anterior = 0;

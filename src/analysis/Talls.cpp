@@ -1,6 +1,7 @@
 #include "analysis/Talls.h"
 
 #include "engine/UnitTools.h"
+#include "view/Dibuix.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,6 +12,10 @@ EscombratTalls::EscombratTalls(ContextAnalisi ctx, const MostresFuncio& segona,
                                Color colorPrimera, Color colorSegona)
     : ctx_(ctx), segona_(segona), color1_(colorPrimera), color2_(colorSegona) {}
 
+Color EscombratTalls::Fons() const {
+    return ColorFons(ctx_.opcions);
+}
+
 bool EscombratTalls::NovaColumnaDispositiu(int c) const {
     const double e = ctx_.vista.EscalaX;
     return ArrodonirPixel(c * e) != ArrodonirPixel((c - 1) * e);
@@ -19,7 +24,7 @@ bool EscombratTalls::NovaColumnaDispositiu(int c) const {
 void EscombratTalls::Linia(int x1, int y1, int x2, int y2, Color color) {
     Llenc& l = ctx_.finestra.Canvas();
     l.FixarColorLlapis(color);
-    DibuixarLiniaLogica(l, ctx_.vista, x1, y1, x2, y2);
+    DibuixarLinia(l, ctx_.vista, x1, y1, x2, y2);
 }
 
 void EscombratTalls::EsborrarCursor(const Cursor& k) {
@@ -60,7 +65,7 @@ void EscombratTalls::RepararCorbes(int c) {
             const bool dins =
                 f.Fila(k - 1) > 0 && f.Fila(k - 1) < 440 && f.Fila(k) > 0 && f.Fila(k) < 440;
             if (f.Definida(k - 1) && f.Definida(k) && dins)
-                DibuixarLiniaLogica(l, ctx_.vista, k - 1, f.Fila(k - 1), k, f.Fila(k));
+                DibuixarLinia(l, ctx_.vista, k - 1, f.Fila(k - 1), k, f.Fila(k));
         }
     };
     peces(ctx_.funcio, color1_);

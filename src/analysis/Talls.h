@@ -31,7 +31,7 @@ class EscombratTalls {
     };
     bool Tracat() const { return ctx_.opcions.MenuTrassarElsCalculs; }
     bool NovaColumnaDispositiu(int c) const;
-    Color Fons() const { return ctx_.opcions.MenuPissarra ? ColorNegre : ColorBlanc; }
+    Color Fons() const;
     void Linia(int x1, int y1, int x2, int y2, Color color);
     void EsborrarCursor(const Cursor& k);
     void DibuixarCursor(const Cursor& k);
