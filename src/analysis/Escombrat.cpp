@@ -510,21 +510,28 @@ ResultatPas ExecutarEscombrat(EscombratFuncio& escombrat) {
     return p;
 }
 
-int PrepararAntiimatge(ContextAnalisi& ctx, std::string_view text, double& valor) {
-    // A plain decimal number, "." or "," as separator; anything else is refused.
-    std::string net;
-    for (char ch : text)
-        net += ch == ',' ? '.' : ch;
-    while (!net.empty() && net.front() == ' ')
-        net.erase(net.begin());
-    while (!net.empty() && net.back() == ' ')
-        net.pop_back();
+int LlegirNumeroDecimal(std::string_view text, double& valor) {
+    std::size_t ini = 0, fi = text.size();
+    while (ini < fi && text[ini] == ' ')
+        ++ini;
+    while (fi > ini && text[fi - 1] == ' ')
+        --fi;
+    std::string net(text.substr(ini, fi - ini));
+    for (char& ch : net)
+        if (ch == ',') ch = '.';
+    const char* p = net.data();
+    const char* final = p + net.size();
+    if (p != final && *p == '+' && (final - p < 2 || p[1] != '-')) ++p;
     double t = 0;
-    const char* ini = net.data();
-    const char* fi = net.data() + net.size();
-    if (!net.empty() && *ini == '+') ++ini;
-    auto [p, ec] = std::from_chars(ini, fi, t, std::chars_format::fixed);
-    if (net.empty() || ec != std::errc() || p != fi || !std::isfinite(t)) {
+    const auto [fet, ec] = std::from_chars(p, final, t, std::chars_format::fixed);
+    if (net.empty() || ec != std::errc() || fet != final || !std::isfinite(t)) return 1;
+    valor = t;
+    return 0;
+}
+
+int PrepararAntiimatge(ContextAnalisi& ctx, std::string_view text, double& valor) {
+    double t = 0;
+    if (LlegirNumeroDecimal(text, t) != 0) {
         ctx.finestra.MostrarMissatge(ctx.missatges.Missatge(MissatgeValorNoNumeric));
         return 1;
     }

@@ -120,6 +120,11 @@ class EscombratFuncio {
 // Runs a started scan to its end (untraced use). Returns the last step's result.
 ResultatPas ExecutarEscombrat(EscombratFuncio& escombrat);
 
+// Reads a typed value as a plain decimal number: optional blanks around it, an
+// optional sign, "." or "," as decimal separator, no exponent, no formula.
+// Returns 0 with `valor` set, or 1 when the text is no such number.
+int LlegirNumeroDecimal(std::string_view text, double& valor);
+
 // The anti-image command after its input box (the caller handles Cancel): reads
 // `text` as a plain decimal number ("." or ","), checks it (slot 15 when it is no
 // number, 206/207 out of the Y range), sets `valor` to its display rounding,

@@ -199,15 +199,8 @@ ResultatPas CalculIntegral::Pas() {
 }
 
 int LlegirValorDecimal(const ContextAnalisi& ctx, std::string_view text, double& x0) {
-    std::string net;
-    for (char ch : text)
-        if (ch != ' ') net += ch == ',' ? '.' : ch;
-    const char* ini = net.data();
-    const char* fi = ini + net.size();
-    if (!net.empty() && *ini == '+') ++ini;
     double t = 0;
-    auto [p, ec] = std::from_chars(ini, fi, t, std::chars_format::fixed);
-    if (net.empty() || ec != std::errc() || p != fi || !std::isfinite(t)) {
+    if (LlegirNumeroDecimal(text, t) != 0) {
         ctx.finestra.MostrarMissatge(ctx.missatges.Missatge(MissatgeValorNoNumeric));
         return 1;
     }

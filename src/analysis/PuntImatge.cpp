@@ -2,6 +2,7 @@
 
 #include "engine/UnitTools.h"
 #include "numeric/UnitInterpolacio.h"
+#include "view/Dibuix.h"
 
 #include <algorithm>
 #include <cmath>
@@ -147,6 +148,51 @@ int MourePunt(ContextPunt& ctx, bool amunt) {
     }
     ctx.panell.TextX = NumeroAText(x);
     AcceptarPunt(ctx);
+    return 0;
+}
+
+PuntPunter PuntDelPunter(const EixosFuncions& e, const ValorsVista& v, int px, int py) {
+    PuntPunter p;
+    p.columna = ArrodonirPixel(v.EscalaX > 0 ? px / v.EscalaX : 0);
+    p.fila = ArrodonirPixel(v.EscalaY > 0 ? py / v.EscalaY : 0);
+    p.x = (p.columna - e.OrigenLogicX) / e.PasLogicX * e.XUnitat;
+    p.y = (e.OrigenLogicY - p.fila) / e.PasLogicY * e.YUnitat;
+    return p;
+}
+
+namespace {
+
+bool DinsEixos(const EixosFuncions& e, const PuntPunter& p) {
+    return e.XOrigen < p.x && p.x < e.XFinal && e.YOrigen < p.y && p.y < e.YFinal;
+}
+
+} // namespace
+
+std::string TextCoordenades(const EixosFuncions& e, const PuntPunter& p) {
+    if (!DinsEixos(e, p)) return {};
+    return "(" + NumeroAText(p.x) + "," + NumeroAText(p.y) + ")";
+}
+
+int MarcarClic(ContextAnalisi& ctx, int px, int py) {
+    EstatResultats& r = ctx.resultats;
+    const EixosFuncions& e = ctx.eixos;
+    const PuntPunter p = PuntDelPunter(e, ctx.vista, px, py);
+    if (r.Segments.nombre >= LimitMarquesClic) {
+        ctx.finestra.MostrarMissatge(ctx.missatges.Missatge(MissatgeMassaPunts));
+        return 2;
+    }
+    if (!DinsEixos(e, p)) return 1;
+    const int eixX = ArrodonirPixel(e.OrigenLogicY), eixY = ArrodonirPixel(e.OrigenLogicX);
+    r.Segments.Afegir(p.columna, p.fila, p.columna, eixX);
+    r.Segments.Afegir(eixY, p.fila, p.columna, p.fila);
+    r.Etiquetes.Afegir(p.columna, p.fila,
+                       "(" + NumeroAText(p.x) + ";" + NumeroAText(p.y) + ")");
+    Llenc& l = ctx.finestra.Canvas();
+    l.FixarColorLlapis(ColorVermell);
+    DibuixarLinia(l, ctx.vista, p.columna, p.fila, p.columna, eixX);
+    DibuixarLinia(l, ctx.vista, eixY, p.fila, p.columna, p.fila);
+    if (ctx.opcions.MenuMostrarElsPuntsSingulars && r.Etiquetes.nombre > 0)
+        ctx.finestra.DibuixarEtiqueta(r.Etiquetes.nombre - 1);
     return 0;
 }
 

@@ -56,4 +56,22 @@ int MourePunt(ContextPunt& ctx, bool amunt);
 // "Cancel.lar": hides the panel and restores the caption; AnalisiActiva stays.
 void CancellarPunt(ContextPunt& ctx);
 
+// The pointer at pixel (px, py): its logical column and row (ArrodonirPixel of
+// pixel / scale) and their world x and y.
+struct PuntPunter {
+    int columna = 0, fila = 0;
+    double x = 0, y = 0;
+};
+PuntPunter PuntDelPunter(const EixosFuncions& e, const ValorsVista& v, int px, int py);
+
+// The pointer read-out: "(" x "," y ")" when the point lies strictly inside the
+// axis ranges, empty otherwise.
+std::string TextCoordenades(const EixosFuncions& e, const PuntPunter& p);
+
+// A left click that marks its point (option "Al clicar es marquen les
+// coordenades"): two red segments to the axes and the label "(x;y)". Returns 0
+// when marked, 1 when the point is not strictly inside the axis ranges (nothing
+// happens), 2 when 650 segments are stored already (message 204 shown).
+int MarcarClic(ContextAnalisi& ctx, int px, int py);
+
 } // namespace tracima

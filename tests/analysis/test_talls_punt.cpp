@@ -232,3 +232,47 @@ TEST(DerivadaPunt, PassosTracenLaCorbaIParenALaVora) {
 
 } // namespace
 } // namespace tracima::prova
+
+namespace tracima::prova {
+namespace {
+
+TEST(Punter, LecturaIMarcaDeClic) {
+    Banc b([](double x) { return x; }, false, Eixos(-7.5, 7.5, 1, -5, 5, 1));
+    b.vista.EscalaX = b.vista.EscalaY = 2; // a window twice the logical size
+    const PuntPunter p = PuntDelPunter(b.eixos, b.vista, 800, 280); // logical (400, 140)
+    EXPECT_EQ(TextCoordenades(b.eixos, p), "(2,2)");
+    auto ctx = b.Context();
+    EXPECT_EQ(MarcarClic(ctx, 800, 280), 0);
+    ASSERT_EQ(b.resultats.Segments.nombre, 2);
+    EXPECT_EQ(b.Textos(), (V{"(2;2)"})); // a semicolon, where the read-out has a comma
+    EXPECT_EQ(b.resultats.Segments.entrades[1].x1, 320);
+    // The plot box edge is not inside: nothing happens.
+    EXPECT_EQ(TextCoordenades(b.eixos, PuntDelPunter(b.eixos, b.vista, 40, 280)), "");
+    EXPECT_EQ(MarcarClic(ctx, 40, 280), 1);
+    // 325 clicks fill 650 segments; the next one gets message 204.
+    for (int i = 1; i < 325; ++i)
+        ASSERT_EQ(MarcarClic(ctx, 800, 280), 0);
+    EXPECT_EQ(MarcarClic(ctx, 800, 280), 2);
+    EXPECT_EQ(b.resultats.Segments.nombre, 650);
+    ASSERT_EQ(b.finestra.missatges.size(), 1u);
+    EXPECT_EQ(b.finestra.missatges[0], "No és possible dibuixar més punts. Netejar  la finestra.");
+}
+
+TEST(Entrada, NumeroDecimal) {
+    struct Cas {
+        const char* text;
+        int estat;
+        double valor;
+    };
+    const Cas casos[] = {{"1,5", 0, 1.5},  {" -2.25 ", 0, -2.25}, {"+3", 0, 3}, {"+-3", 1, 0},
+                         {"1 2", 1, 0},    {"", 1, 0},            {"abc", 1, 0}, {"nan", 1, 0},
+                         {"1e3", 1, 0},    {"PI", 1, 0},          {"-", 1, 0}};
+    for (const auto& cas : casos) {
+        double v = 0;
+        EXPECT_EQ(LlegirNumeroDecimal(cas.text, v), cas.estat) << cas.text;
+        if (cas.estat == 0) EXPECT_DOUBLE_EQ(v, cas.valor) << cas.text;
+    }
+}
+
+} // namespace
+} // namespace tracima::prova
