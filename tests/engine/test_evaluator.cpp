@@ -283,6 +283,8 @@ TEST(Avaluar, NegativeBaseSearchMatchesTheLiteralOne) {
         double ref = 0, v = 0;
         const int codiRef = Referencia::Pot(-8, p, ref);
         ASSERT_EQ(c.AvaluarFuncio(p, v), codiRef) << p;
-        if (codiRef == 0) ASSERT_EQ(v, ref) << p;
+        if (codiRef == 0) {
+            ASSERT_EQ(v, ref) << p;
+        }
     }
 }
