@@ -24,6 +24,14 @@ class EntradesAnalisi {
                                std::string& final) = 0;
 };
 
+// Whether Escape may request a pause while analysis `analisi` runs (2..7, 9..16,
+// 18, 19); the window sets PausaDemanada only then and only when it is clear.
+constexpr bool PausaPermesa(int analisi) {
+    return (analisi >= AnalisiAntiimatge && analisi <= AnalisiInflexio) ||
+           (analisi >= AnalisiIntegralDefinida && analisi <= AnalisiSegonaDerivada) ||
+           analisi == AnalisiTalls || analisi == AnalisiArea;
+}
+
 // Caption of the limits bar for analysis 9, 10 or 19 (fixed texts).
 std::string_view TitolLimits(int analisi);
 

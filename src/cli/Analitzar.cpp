@@ -263,7 +263,7 @@ int ComandaAnalitzar(const Arguments& args, std::ostream& out, std::ostream& err
     const Parametres tots1;
     std::vector<std::string> posicionals;
     std::optional<std::vector<std::string>> eixos, unitats;
-    std::optional<std::string> document, x;
+    std::optional<std::string> document, x, valor, x0;
     EntradesCli entrades;
     bool json = false, precisioAlta = false, espanyol = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -299,8 +299,10 @@ int ComandaAnalitzar(const Arguments& args, std::ostream& out, std::ostream& err
             unitats = v;
         } else if (a == "--limits") {
             entrades.limits = std::pair{v[0], v[1]};
-        } else if (a == "--valor" || a == "--x0") {
-            entrades.valor = v[0];
+        } else if (a == "--valor") {
+            valor = v[0];
+        } else if (a == "--x0") {
+            x0 = v[0];
         } else if (a == "--x") {
             x = v[0];
         } else if (a == "--document") {
@@ -336,6 +338,7 @@ int ComandaAnalitzar(const Arguments& args, std::ostream& out, std::ostream& err
         return 2;
     }
     const std::vector<std::string> formules(posicionals.begin() + 1, posicionals.end());
+    entrades.valor = def->numero == AnalisiFuncioIntegral ? x0 : valor;
 
     auto cf = std::make_unique<ConjuntFuncions>();
     ReiniciarConjunt(*cf);

@@ -1,9 +1,10 @@
-// Test scaffolding for the scans: a canvas that keeps only its lines, a fake
+// Test scaffolding for the scans: the recording canvas, a fake
 // window that answers the pause question from a queue, and samples of a
 // function computed at the world x of each column.
 #pragma once
 
 #include "analysis/Escombrat.h"
+#include "view/Llenc.h"
 
 #include <cmath>
 #include <deque>
@@ -14,37 +15,8 @@
 
 namespace tracima::prova {
 
-struct LlencProva : Llenc {
-    struct Linia {
-        int x1, y1, x2, y2;
-        Color color;
-    };
-    std::vector<Linia> linies;
-    Color llapis{};
-    int x = 0, y = 0;
-    void OmplirRectangle(int, int, int, int, Color) override {}
-    void FixarColorLlapis(Color c) override { llapis = c; }
-    void FixarGruixLlapis(int) override {}
-    void FixarEstilLlapis(EstilLlapis) override {}
-    void MoureA(int nx, int ny) override { x = nx, y = ny; }
-    void LiniaA(int nx, int ny) override {
-        linies.push_back({x, y, nx, ny, llapis});
-        x = nx, y = ny;
-    }
-    void EscriureText(int, int, std::string_view, Color, Color) override {}
-    void OmplirEllipse(int, int, int, int, Color) override {}
-    int AmpladaClient() const override { return 640; }
-    int AlcadaClient() const override { return 460; }
-    int Comptar(Color c) const {
-        int n = 0;
-        for (const auto& l : linies)
-            n += l.color == c;
-        return n;
-    }
-};
-
 struct FinestraProva : FinestraCalcul {
-    LlencProva llenc;
+    LlencEnregistrador llenc;
     std::deque<bool> respostes;       // pause answers; empty queue: continue
     std::vector<std::string> pauses;  // texts shown in the pause dialog
     std::vector<int> segmentsEnPausa; // segment count while paused
@@ -134,6 +106,7 @@ struct Banc {
         if (e.Iniciar() != 0) return ResultatPas::Aturat;
         return ExecutarEscombrat(e);
     }
+    std::size_t Linies(Color c) const { return finestra.llenc.LiniesDeColor(c).size(); }
     std::vector<std::string> Textos() const {
         std::vector<std::string> t;
         for (int i = 0; i < resultats.Etiquetes.nombre; ++i)

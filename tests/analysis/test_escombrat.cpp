@@ -186,40 +186,27 @@ TEST(LlistaPlena, AturaAmbMissatge) {
     EXPECT_EQ(b.resultats.TextEstat, "Antiimatges del 1");
 }
 
-struct CasEntrada {
-    const char* text;
-    int estat;
-    double valor;
-    const char* missatge;
-};
-
+// The anti-image box: a value out of the Y range is refused with its message;
+// an accepted one becomes the target line, the only segment.
 TEST(Antiimatge, ValorDeLaCaixa) {
-    const CasEntrada casos[] = {
-        {"1,5", 0, 1.5, nullptr},
-        {" -2.25 ", 0, -2.25, nullptr},
-        {"abc", 1, 0, "15"},
-        {"", 1, 0, "15"},
-        {"nan", 1, 0, "15"},
-        {"1e3", 1, 0, "15"},
-        {"20", 1, 0, "Valor de la y massa gran"},
-        {"-20", 1, 0, "Valor de la y massa petit"},
-    };
-    for (const auto& cas : casos) {
+    const std::pair<const char*, const char*> refusats[] = {
+        {"abc", "El valor escrit no és un número."},
+        {"20", "Valor de la y massa gran"},
+        {"-20", "Valor de la y massa petit"}};
+    for (const auto& [text, missatge] : refusats) {
         Banc b([](double x) { return x; });
         auto ctx = b.Context();
         double valor = 0;
-        EXPECT_EQ(PrepararAntiimatge(ctx, cas.text, valor), cas.estat) << cas.text;
-        if (cas.estat == 0) {
-            EXPECT_DOUBLE_EQ(valor, cas.valor);
-            EXPECT_EQ(b.resultats.Segments.nombre, 1);
-        } else {
-            ASSERT_EQ(b.finestra.missatges.size(), 1u) << cas.text;
-            if (std::string(cas.missatge) == "15")
-                EXPECT_EQ(b.finestra.missatges[0], b.missatges.Missatge(MissatgeValorNoNumeric));
-            else
-                EXPECT_EQ(b.finestra.missatges[0], cas.missatge);
-        }
+        EXPECT_EQ(PrepararAntiimatge(ctx, text, valor), 1) << text;
+        EXPECT_EQ(b.finestra.missatges, (V{missatge}));
     }
+    Banc b([](double x) { return x; });
+    auto ctx = b.Context();
+    double valor = 0;
+    ASSERT_EQ(PrepararAntiimatge(ctx, "-2,5", valor), 0);
+    EXPECT_DOUBLE_EQ(valor, -2.5);
+    ASSERT_EQ(b.resultats.Segments.nombre, 1);
+    EXPECT_EQ(b.resultats.Segments.entrades[0].y1, 270); // row of -2.5 with 20 units per y
 }
 
 // Traced runs with the fake window.
@@ -260,9 +247,9 @@ TEST(Tracat, TangentIEsborrat) {
     Banc b([](double x) { return x * x; }, true);
     b.Executar(AnalisiDerivada);
     // Every tangent drawn in red is erased with the background pen.
-    EXPECT_GT(b.finestra.llenc.Comptar(ColorVermell), 500);
-    EXPECT_GT(b.finestra.llenc.Comptar(ColorBlanc), 500);
-    EXPECT_GT(b.finestra.llenc.Comptar(ColorVerd), 500);
+    EXPECT_GT(b.Linies(ColorVermell), 500u);
+    EXPECT_GT(b.Linies(ColorBlanc), 500u);
+    EXPECT_GT(b.Linies(ColorVerd), 500u);
     EXPECT_EQ(b.resultats.TextEstat, "Funció derivada");
 }
 
