@@ -46,8 +46,10 @@ int EscombratFuncio::Iniciar() {
     EstatResultats& r = ctx_.resultats;
     const int a = r.AnalisiActiva;
     if (a < AnalisiAntiimatge || (a > AnalisiInflexio && a < AnalisiCreixement) ||
-        a > AnalisiSegonaDerivada)
+        a > AnalisiSegonaDerivada) {
+        acabat_ = true; // a step of a scan that did not start does nothing
         return 1;
+    }
     r.Rectangle.Fixar(ctx_.finestra.Canvas().AlcadaClient());
     yextent_ = ctx_.eixos.YFinal - ctx_.eixos.YOrigen;
     r.Corba.valida.fill(false);
@@ -67,6 +69,9 @@ int EscombratFuncio::Iniciar() {
     c_ = 23;
     acabat_ = false;
     primera_ = true;
+    obert_ = bloqueig_ = plena_ = false;
+    segmentObert_ = -1;
+    tangentUltima_ = {};
     return 0;
 }
 

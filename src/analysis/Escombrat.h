@@ -99,7 +99,7 @@ class EscombratFuncio {
     std::string titol_;
     double yextent_ = 0;
     int c_ = 23;
-    bool acabat_ = false;
+    bool acabat_ = true; // until Iniciar succeeds
     bool primera_ = true;
     bool trobat_ = false;
     bool obert_ = false;       // an interval is open

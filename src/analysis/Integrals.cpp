@@ -59,6 +59,8 @@ int CalculIntegral::Iniciar(double a, double b) {
     const EixosFuncions& e = ctx_.eixos;
     const int an = r.AnalisiActiva;
     const bool area = an == AnalisiArea;
+    acabat_ = true; // until the column loop may run
+    if (an != AnalisiIntegralDefinida && an != AnalisiIntegralLinia && !area) return 1;
     if (area && segona_ == nullptr) return 1;
     if (an != AnalisiIntegralDefinida && b < a) std::swap(a, b);
     a_ = a;

@@ -40,7 +40,7 @@ class CalculIntegral {
     int cA_ = 20, cB_ = 20, c_ = 20, pas_ = 1;
     int filaAnterior_ = 0;
     std::string etiqueta_;
-    bool acabat_ = false;
+    bool acabat_ = true; // until Iniciar succeeds
 };
 
 // Runs the integral function from x0 (already display-rounded). Returns 0 when

@@ -45,7 +45,7 @@ class EscombratTalls {
     Color color1_, color2_;
     std::string titol_;
     int c_ = 23;
-    bool acabat_ = false;
+    bool acabat_ = true; // until Iniciar succeeds
     bool tallSobreEixY_ = false;
     bool tallAnterior_ = true;
     bool cursorAnterior_ = false; // a cursor was drawn (or counted) at c - 1

@@ -80,6 +80,18 @@ TEST(Integral, PolAturaAmbMissatge) {
     EXPECT_EQ(b.resultats.TextEstat.substr(0, 6), "x = 0 ");
 }
 
+// A stepper that did not start does nothing, whatever the caller does next.
+TEST(Integral, SenseIniciarNoFaRes) {
+    Banc b(u);
+    b.resultats.AnalisiActiva = AnalisiArrels;
+    CalculIntegral calcul(b.Context());
+    EXPECT_EQ(calcul.Iniciar(0, 1), 1);
+    EXPECT_EQ(calcul.Pas(), ResultatPas::Acabat);
+    EscombratFuncio e(b.Context());
+    EXPECT_EQ(e.Pas(), ResultatPas::Acabat);
+    EXPECT_EQ(b.resultats.Segments.nombre, 0);
+}
+
 TEST(Integral, ColumnaDelLimit) {
     const auto e = Eixos(-10, 10, 1, -10, 10, 1);
     EXPECT_EQ(ColumnaDelLimit(e, -10), 20);
