@@ -114,6 +114,26 @@ int CalculIntegral::Iniciar(double a, double b) {
     return 0;
 }
 
+// The pixel columns between the newest hatched segment and the one before it, as
+// the overlay fills them, so a window wider than 640 pixels shows solid hatching
+// while the integral runs.
+void CalculIntegral::OmplirFinsAnterior() {
+    const SegmentsResultat& s = ctx_.resultats.Segments;
+    if (s.nombre < 2) return;
+    const SegmentResultat& a = s.entrades[static_cast<std::size_t>(s.nombre - 2)];
+    const SegmentResultat& b = s.entrades[static_cast<std::size_t>(s.nombre - 1)];
+    if (!a.omplert || !b.omplert) return;
+    const ValorsVista& v = ctx_.vista;
+    const int p = PixelX(v, a.x1), q = PixelX(v, b.x1);
+    const int des = std::max(std::min(p, q) + 1, 0);
+    const int fins = std::min(std::max(p, q) - 1, ctx_.finestra.Canvas().AmpladaClient());
+    Llenc& l = ctx_.finestra.Canvas();
+    for (int x = des; x <= fins; ++x) {
+        l.MoureA(x, PixelY(v, b.y1));
+        l.LiniaA(x, PixelY(v, b.y2));
+    }
+}
+
 void CalculIntegral::Final() {
     EscriureEstat(ctx_);
     ctx_.finestra.FixarTitolFinestra(ctx_.textFuncio);
@@ -163,6 +183,7 @@ ResultatPas CalculIntegral::Pas() {
         const int eix = ArrodonirPixel(e.OrigenLogicY);
         DibuixarLinia(l, ctx_.vista, c, eix, c, fila);
         r.Segments.Afegir(c, eix, c, fila, true);
+        OmplirFinsAnterior();
         if (pas_ > 0 && c > cA_)
             s_ += h * (Y(c) + Y(c - 1)) / 2;
         else if (pas_ < 0)
@@ -176,6 +197,7 @@ ResultatPas CalculIntegral::Pas() {
         const int q = ArrodonirPixel(segona_->Fila(c));
         DibuixarLinia(l, ctx_.vista, c, std::max(fila, q), c, std::min(fila, q));
         r.Segments.Afegir(c, std::max(fila, q), c, std::min(fila, q), true);
+        OmplirFinsAnterior();
         if (c > cA_)
             s_ += h * std::fabs((Y(c) + Y(c - 1)) - (segona_->Y(c) + segona_->Y(c - 1))) / 2;
     }

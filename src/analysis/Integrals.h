@@ -34,6 +34,7 @@ class CalculIntegral {
     double Y(int c) const { return ctx_.funcio.Y(c); }
     void Missatge(int slot);
     void Final();
+    void OmplirFinsAnterior();
     ContextAnalisi ctx_;
     const MostresFuncio* segona_;
     double a_ = 0, b_ = 0, s_ = 0;

@@ -63,6 +63,19 @@ TEST(Integral, TextFinalIHatching) {
     EXPECT_TRUE(b.resultats.Segments.entrades[2].omplert);
     EXPECT_FALSE(b.resultats.Segments.entrades[0].omplert);
     EXPECT_EQ(b.finestra.titol, "F");
+    // At scale 1 the hatched columns are neighbours: nothing to fill between them.
+    EXPECT_EQ(b.Linies(ColorVermell), 2u + 61u);
+
+    // Twice the logical size: one fill line between each pair of columns.
+    Banc d(u);
+    d.vista.EscalaX = d.vista.EscalaY = 2;
+    d.finestra.llenc.FixarMida(1280, 920);
+    d.resultats.AnalisiActiva = AnalisiIntegralDefinida;
+    CalculIntegral doble(d.Context());
+    ASSERT_EQ(doble.Iniciar(0, 2), 0);
+    while (doble.Pas() == ResultatPas::Continua) {
+    }
+    EXPECT_EQ(d.Linies(ColorVermell), 2u + 61u + 60u);
 }
 
 TEST(Integral, PolAturaAmbMissatge) {
