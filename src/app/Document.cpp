@@ -4,6 +4,7 @@
 #include "app/Missatges.h"
 
 #include <iconv.h>
+#include <unistd.h>
 
 #include <array>
 #include <cerrno>
@@ -35,6 +36,13 @@ constexpr std::array<std::array<std::string_view, 2>, 7> titolsCastella = {{
     {"REGRESIÓN EXPONENCIAL  y = a * x^b", "REGRESSIÓ EXPONENCIAL y = a . x^b"},
     {"REGRESIÓN INVERSA  y = a x/(b+x)", "REGRESSIÓ INVERSA  y = a x/(b+x)"},
 }};
+
+// The Catalan label a Spanish title is read as; any other text unchanged.
+std::string_view EtiquetaLlegida(std::string_view text) {
+    for (const auto& [castella, catala] : titolsCastella)
+        if (text == castella) return catala;
+    return text;
+}
 
 void Fallar(ErrorDocument* error, int linia, std::string motiu) {
     if (error) *error = {linia, std::move(motiu)};
@@ -335,7 +343,8 @@ int EscriureTextDocument(const ConjuntFuncions& cf, std::string& bytes, ErrorDoc
             return MissatgeNoPucDesar;
         }
         w.Linia(s.Text);
-        if (!EsTextNumerica(s.Text)) continue;
+        // A Spanish title is read back as its label, which expects a block.
+        if (!EsTextNumerica(EtiquetaLlegida(s.Text))) continue;
         const FuncioNumerica& fn = s.Numerica;
         if (fn.NombrePunts < 0 || fn.NombrePunts > MaxPuntsTaula || fn.TipusRegressio < 1 ||
             fn.TipusRegressio > 5 || !TextAcceptable(fn.EquacioRegressio)) {
@@ -402,8 +411,7 @@ int LlegirTextDocument(std::string_view bytes, ConjuntFuncions& cf, ErrorDocumen
     }
     for (SlotFuncio& s : nou->Slots) {
         if (!l.Text(s.Text, "text de la funció")) return MissatgeNoPucObrir;
-        for (const auto& [castella, catala] : titolsCastella)
-            if (s.Text == castella) s.Text = catala;
+        s.Text = std::string(EtiquetaLlegida(s.Text));
         if (EsTextNumerica(s.Text) && !LlegirBlocNumeric(l, s.Numerica)) return MissatgeNoPucObrir;
     }
     cf = std::move(*nou);
@@ -426,6 +434,16 @@ int DesarDocument(const std::string& fitxer, const ConjuntFuncions& cf, ErrorDoc
         Fallar(error, 0, "no és el nom d'un fitxer");
         return MissatgeNoPucDesar;
     }
+    // The rename would replace a file that may not be written: keep it.
+    const fs::file_status antic = fs::status(desti, ec);
+    const bool existeix = !ec && fs::exists(antic);
+    constexpr fs::perms escriptura =
+        fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    if (existeix && ((antic.permissions() & escriptura) == fs::perms::none ||
+                     ::access(desti.c_str(), W_OK) != 0)) {
+        Fallar(error, 0, "el fitxer " + desti.string() + " és només de lectura");
+        return MissatgeNoPucDesar;
+    }
     std::random_device rd;
     fs::path temporal;
     std::FILE* f = nullptr;
@@ -440,10 +458,10 @@ int DesarDocument(const std::string& fitxer, const ConjuntFuncions& cf, ErrorDoc
     }
     bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
     ok = std::fflush(f) == 0 && ok;
+    ok = ::fsync(::fileno(f)) == 0 && ok; // on the disk before it replaces the old file
     ok = std::fclose(f) == 0 && ok;
     if (ok) {
-        const fs::file_status antic = fs::status(desti, ec);
-        if (!ec && fs::exists(antic)) fs::permissions(temporal, antic.permissions(), ec);
+        if (existeix) fs::permissions(temporal, antic.permissions(), ec);
         fs::rename(temporal, desti, ec);
         ok = !ec;
     }

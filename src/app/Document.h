@@ -47,7 +47,8 @@ bool LlegirRealDocument(std::string_view linia, double& valor);
 bool LlegirEnterDocument(std::string_view linia, int& valor);
 
 // The document text of the function set (Windows-1252 bytes, CR LF). Every
-// numeric-function label gets its block, with 0 or 1 points too. Returns 0, or
+// numeric-function label gets its block, with 0 or 1 points too, and so does a
+// Spanish title (it is read back as the label). Returns 0, or
 // MissatgeNoPucDesar (203) when the set cannot be written so that it reads back:
 // axes that are not valid, a text with a control character (a line break) or
 // a character outside Windows-1252, a value that is not finite, a point count outside 0..400, a
@@ -69,6 +70,7 @@ int LlegirTextDocument(std::string_view bytes, ConjuntFuncions& cf, ErrorDocumen
 
 // Writes the function set to `fitxer` through a temporary file in the same
 // folder that is renamed over it, so a failed save leaves the old file intact.
+// An existing file without write permission is not replaced.
 // Returns 0 or MissatgeNoPucDesar (203).
 int DesarDocument(const std::string& fitxer, const ConjuntFuncions& cf,
                   ErrorDocument* error = nullptr);

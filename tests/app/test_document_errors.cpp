@@ -291,6 +291,16 @@ TEST_F(Fitxers, AFailedSaveLeavesTheOldFileIntact) {
     EXPECT_EQ(NombreFitxers(), 1u);
 }
 
+TEST_F(Fitxers, AReadOnlyDocumentIsNotReplaced) {
+    const std::string cami = Cami("r.trc");
+    { std::ofstream(cami) << "protegit"; }
+    fs::permissions(cami, fs::perms::owner_read | fs::perms::group_read);
+    ConjuntFuncions cf;
+    EXPECT_EQ(DesarDocument(cami, cf), MissatgeNoPucDesar);
+    EXPECT_EQ(Contingut(cami), "protegit");
+    EXPECT_EQ(NombreFitxers(), 1u);
+}
+
 TEST_F(Fitxers, SavingWherePathsDoNotAllowIt) {
     ConjuntFuncions cf;
     EXPECT_EQ(DesarDocument(Cami("no-hi-es/d.trc"), cf), MissatgeNoPucDesar);

@@ -108,6 +108,15 @@ ConjuntFuncions Exemple() {
     g.Numerica.ValorsX[1] = 1;
     g.Numerica.ValorsY[1] = 2.5;
     g.Numerica.Extrapolar = true;
+    SlotFuncio& k = cf.Slots[5];
+    k.Text = "REGRESSIÓ QUADRÀTICA y = ax^2 + bx + c";
+    k.Numerica.NombrePunts = 1; // one point: the block is written all the same
+    k.Numerica.ValorsX[0] = 3;
+    k.Numerica.ValorsY[0] = 4.5;
+    k.Numerica.EquacioRegressio = "X^2/2";
+    k.Numerica.CoeficientCorrelacio = 0.95;
+    k.Numerica.TipusRegressio = 2;
+    k.Numerica.MostrarPunts = true;
     return cf;
 }
 
@@ -134,7 +143,18 @@ const std::string textExemple = "Tracim 3\r\n"
                                 " 0.00000000000000E+0000\r\n"
                                 " 1.00000000000000E+0000\r\n"
                                 " 2.50000000000000E+0000\r\n"
-                                "\r\n\r\n\r\n\r\n";
+                                "\r\n\r\n\r\n"
+                                "REGRESSI\xD3 QUADR\xC0TICA y = ax^2 + bx + c\r\n"
+                                "1\r\n"
+                                "1\r\n"
+                                "0\r\n"
+                                "0\r\n"
+                                "1\r\n"
+                                "X^2/2\r\n"
+                                " 9.50000000000000E-0001\r\n"
+                                "2\r\n"
+                                " 3.00000000000000E+0000\r\n"
+                                " 4.50000000000000E+0000\r\n";
 
 TEST(Disposicio, WrittenByteForByte) {
     std::string bytes;
@@ -171,6 +191,7 @@ TEST(Disposicio, HandWrittenCrLfWindows1252FileReadsExactly) {
     ASSERT_EQ(LlegirTextDocument(textExemple, llegit), 0);
     EsperarIguals(llegit, Exemple());
     EXPECT_EQ(llegit.Slots[1].Text, "INTERPOLACIÓ"); // stored as UTF-8
+    EXPECT_EQ(llegit.Slots[5].Text, EtiquetesRegressio[2]);
 }
 
 TEST(Disposicio, EveryFieldOfEveryLabelSurvivesARoundTrip) {
@@ -224,6 +245,22 @@ TEST(Disposicio, LabelsWithZeroOrOnePointKeepTheirBlock) {
         EsperarIguals(llegit, cf);
         EXPECT_EQ(llegit.Slots[1].Text, "x");
     }
+}
+
+TEST(Disposicio, ASpanishTitleInASlotIsWrittenWithTheBlockItIsReadWith) {
+    ConjuntFuncions cf;
+    cf.Slots[2].Text = "INTERPOLACIÓN LINEAL";
+    cf.Slots[2].Numerica.NombrePunts = 2;
+    cf.Slots[2].Numerica.ValorsX[1] = 1;
+    cf.Slots[3].Text = "x";
+    std::string bytes;
+    ASSERT_EQ(EscriureTextDocument(cf, bytes), 0);
+    ConjuntFuncions llegit;
+    ASSERT_EQ(LlegirTextDocument(bytes, llegit), 0);
+    EXPECT_EQ(llegit.Slots[2].Text, EtiquetaInterpolacioLineal);
+    EXPECT_EQ(llegit.Slots[2].Numerica.NombrePunts, 2);
+    EXPECT_EQ(llegit.Slots[2].Numerica.ValorsX[1], 1);
+    EXPECT_EQ(llegit.Slots[3].Text, "x");
 }
 
 TEST(Disposicio, FormulaTextsAreStoredExactlyAsTyped) {
