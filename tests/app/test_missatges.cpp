@@ -146,17 +146,6 @@ TEST(Missatges, ExactTexts) {
     }
 }
 
-TEST(Missatges, TheValueThatIsNotANumberHasItsOwnTextInBothLanguages) {
-    const TaulaMissatges ca;
-    const TaulaMissatges es = EnCastella();
-    EXPECT_EQ(MissatgeValorNoNumeric, 15);
-    EXPECT_NE(ca.Missatge(MissatgeValorNoNumeric), es.Missatge(MissatgeValorNoNumeric));
-    for (int slot = 0; slot < NombreSlots; ++slot) {
-        if (slot == MissatgeValorNoNumeric) continue;
-        EXPECT_NE(ca.Missatge(slot), ca.Missatge(MissatgeValorNoNumeric)) << slot;
-    }
-}
-
 void EsperarIguals(const TaulaMissatges& a, const TaulaMissatges& b) {
     for (int slot = 0; slot < NombreSlots; ++slot)
         EXPECT_EQ(a.Missatge(slot), b.Missatge(slot)) << slot;
