@@ -19,35 +19,6 @@ double MitjanaErrors(const TaulaTreball& t, int n, auto ajustat) {
     return s / n;
 }
 
-// Descriptive statistics of x and y, whatever the models' limits.
-void Descriptives(const TaulaTreball& t, int n, CoeficientsRegressio& c) {
-    double sx = 0, sy = 0, sxx = 0, syy = 0, sxy = 0;
-    c.XMinim = c.XMaxim = t.ValorsX[0];
-    c.YMinim = c.YMaxim = t.ValorsY[0];
-    for (int k = 0; k < n; ++k) {
-        const auto i = static_cast<std::size_t>(k);
-        const double x = t.ValorsX[i], y = t.ValorsY[i];
-        c.XMinim = std::fmin(c.XMinim, x);
-        c.XMaxim = std::fmax(c.XMaxim, x);
-        c.YMinim = std::fmin(c.YMinim, y);
-        c.YMaxim = std::fmax(c.YMaxim, y);
-        sx += x;
-        sy += y;
-        sxx += x * x;
-        syy += y * y;
-        sxy += x * y;
-    }
-    const auto desv = [](double mq, double m) {
-        const double v = mq - m * m;
-        return v > 0 ? std::sqrt(v) : 0.0;
-    };
-    c.MitjanaX = sx / n;
-    c.MitjanaY = sy / n;
-    c.DesviacioX = desv(sxx / n, c.MitjanaX);
-    c.DesviacioY = desv(syy / n, c.MitjanaY);
-    c.Covariancia = sxy / n - c.MitjanaX * c.MitjanaY;
-}
-
 bool Dins88(double a) {
     return a > -LimitExponent && a < LimitExponent;
 }
@@ -71,10 +42,19 @@ void CalcularCoeficients(const TaulaTreball& taula, CoeficientsRegressio& c) {
     const int n = taula.NombrePunts < 0               ? 0
                   : taula.NombrePunts > MaxPuntsTaula ? MaxPuntsTaula
                                                       : taula.NombrePunts;
-    if (n < 1) return;
-    Descriptives(taula, n, c);
-
     FuncioNumerica f; // scratch record: the function's own record is never touched
+    if (!CalcularDescriptives(taula, f)) return;
+    c.XMinim = f.XMinim;
+    c.XMaxim = f.XMaxim;
+    c.YMinim = f.YMinim;
+    c.YMaxim = f.YMaxim;
+    c.MitjanaX = f.MitjanaX;
+    c.MitjanaY = f.MitjanaY;
+    c.DesviacioX = f.DesviacioX;
+    c.DesviacioY = f.DesviacioY;
+    c.Covariancia = f.Covariancia;
+
+    f = {};
     auto& lin = c.Models[ModelLineal];
     if (CalcularEstadistiques(taula, ModelLineal, f) && AjustarRecta(f)) {
         const double a = f.CoeficientA, b = f.CoeficientB;
@@ -107,8 +87,7 @@ void CalcularCoeficients(const TaulaTreball& taula, CoeficientsRegressio& c) {
     }
     f = {};
     auto& inv = c.Models[ModelInvers];
-    if (CalcularEstadistiques(taula, ModelInvers, f) && AjustarRecta(f) &&
-        std::fabs(f.CoeficientB) > ValorPetit) {
+    if (CalcularEstadistiques(taula, ModelInvers, f) && AjustarRecta(f) && !OrdenadaNul(f)) {
         const double a = f.CoeficientA, b = f.CoeficientB;
         inv = {true, f.CoeficientCorrelacio,
                MitjanaErrors(taula, n, [&](double x) { return (1 / b) * x / (a / b + x); })};

@@ -1,5 +1,6 @@
 #include "numeric/UnitCalcularRegressio.h"
 
+#include <array>
 #include <cmath>
 
 #include "app/Missatges.h"
@@ -38,12 +39,6 @@ bool Transformar(int model, double x, double y, double& u, double& v) {
     }
 }
 
-// Rounding can make Σu²/n − mean² slightly negative: that variance is 0.
-double Desviacio(double mitjanaQuadrats, double mitjana) {
-    const double var = mitjanaQuadrats - mitjana * mitjana;
-    return var > 0 ? std::sqrt(var) : 0;
-}
-
 // "+ " before a number whose text does not start with its own minus sign.
 std::string AmbSigne(const std::string& text) {
     return text.starts_with('-') ? text : "+ " + text;
@@ -58,57 +53,81 @@ int NombrePunts(const TaulaTreball& t) {
     return t.NombrePunts < 0 ? 0 : (t.NombrePunts > MaxPuntsTaula ? MaxPuntsTaula : t.NombrePunts);
 }
 
+void Extrems(const TaulaTreball& t, int n, FuncioNumerica& f) {
+    f.XMinim = f.XMaxim = t.ValorsX[0];
+    f.YMinim = f.YMaxim = t.ValorsY[0];
+    for (int k = 1; k < n; ++k) {
+        const auto i = static_cast<std::size_t>(k);
+        f.XMinim = std::fmin(f.XMinim, t.ValorsX[i]);
+        f.XMaxim = std::fmax(f.XMaxim, t.ValorsX[i]);
+        f.YMinim = std::fmin(f.YMinim, t.ValorsY[i]);
+        f.YMaxim = std::fmax(f.YMaxim, t.ValorsY[i]);
+    }
+}
+
+// Means, population deviations, covariance and R of n pairs (u, v). The spreads
+// are summed about the means: mathematically Σu²/n − mean², but without the
+// cancellation that leaves nothing of the spread of 1000000.01, 1000000.02, ...
+// (or makes it negative). Values that are all equal have no spread at all, not
+// the rounding noise their mean leaves.
+void Moments(const double* u, const double* v, int n, FuncioNumerica& f) {
+    double su = 0, sv = 0;
+    bool igualsU = true, igualsV = true;
+    for (int k = 0; k < n; ++k) {
+        su += u[k];
+        sv += v[k];
+        igualsU = igualsU && u[k] == u[0];
+        igualsV = igualsV && v[k] == v[0];
+    }
+    const double dn = n;
+    f.MitjanaX = su / dn;
+    f.MitjanaY = sv / dn;
+    double suu = 0, svv = 0, suv = 0;
+    for (int k = 0; k < n; ++k) {
+        const double du = u[k] - f.MitjanaX, dv = v[k] - f.MitjanaY;
+        suu += du * du;
+        svv += dv * dv;
+        suv += du * dv;
+    }
+    f.DesviacioX = igualsU ? 0 : std::sqrt(suu / dn);
+    f.DesviacioY = igualsV ? 0 : std::sqrt(svv / dn);
+    f.Covariancia = igualsU || igualsV ? 0 : suv / dn;
+    if (f.DesviacioX >= ValorPetit && f.DesviacioY >= ValorPetit)
+        f.CoeficientCorrelacio = f.Covariancia / f.DesviacioX / f.DesviacioY;
+    else
+        f.CoeficientCorrelacio = 1;
+}
+
 } // namespace
 
 bool CalcularEstadistiques(const TaulaTreball& taula, int model, FuncioNumerica& f) {
     const int n = NombrePunts(taula);
     if (n < 1) return false;
-    f.XMinim = f.XMaxim = taula.ValorsX[0];
-    f.YMinim = f.YMaxim = taula.ValorsY[0];
-    for (int k = 1; k < n; ++k) {
-        const auto i = static_cast<std::size_t>(k);
-        f.XMinim = std::fmin(f.XMinim, taula.ValorsX[i]);
-        f.XMaxim = std::fmax(f.XMaxim, taula.ValorsX[i]);
-        f.YMinim = std::fmin(f.YMinim, taula.ValorsY[i]);
-        f.YMaxim = std::fmax(f.YMaxim, taula.ValorsY[i]);
-    }
+    Extrems(taula, n, f);
     const double limit = model == ModelExponencial ? LimitQuadratica : LimitRang;
     for (double e : {f.XMaxim, f.XMinim, f.YMaxim, f.YMinim})
         if (!(std::fabs(e) <= limit)) return false;
-
-    double su = 0, sv = 0, suu = 0, svv = 0, suv = 0;
-    double u0 = 0, v0 = 0;
-    bool totsIguals = true, totsIgualsV = true;
+    std::array<double, MaxPuntsTaula> u{}, v{};
     for (int k = 0; k < n; ++k) {
         const auto i = static_cast<std::size_t>(k);
-        double u = 0, v = 0;
-        if (!Transformar(model, taula.ValorsX[i], taula.ValorsY[i], u, v)) return false;
-        if (k == 0) {
-            u0 = u;
-            v0 = v;
-        }
-        if (u != u0) totsIguals = false;
-        if (v != v0) totsIgualsV = false;
-        su += u;
-        sv += v;
-        suu += u * u;
-        svv += v * v;
-        suv += u * v;
+        if (!Transformar(model, taula.ValorsX[i], taula.ValorsY[i], u[i], v[i])) return false;
     }
-    const double dn = n;
-    f.MitjanaX = su / dn;
-    f.MitjanaY = sv / dn;
-    // Equal values have no spread; the sums would leave rounding noise.
-    f.DesviacioX = totsIguals ? 0 : Desviacio(suu / dn, f.MitjanaX);
-    f.DesviacioY = totsIgualsV ? 0 : Desviacio(svv / dn, f.MitjanaY);
-    f.Covariancia = suv / dn - f.MitjanaX * f.MitjanaY;
-    if (std::fabs(f.DesviacioX) >= ValorPetit && std::fabs(f.DesviacioY) >= ValorPetit)
-        f.CoeficientCorrelacio = f.Covariancia / f.DesviacioX / f.DesviacioY;
-    else
-        f.CoeficientCorrelacio = 1;
-    // The u values are compared exactly, not through the deviation threshold:
-    // equal values leave rounding noise, and a line through them is meaningless.
-    return !totsIguals && f.DesviacioX > 0;
+    Moments(u.data(), v.data(), n, f);
+    return f.DesviacioX >= ValorPetit;
+}
+
+bool CalcularDescriptives(const TaulaTreball& taula, FuncioNumerica& f) {
+    const int n = NombrePunts(taula);
+    if (n < 1) return false;
+    Extrems(taula, n, f);
+    Moments(taula.ValorsX.data(), taula.ValorsY.data(), n, f);
+    return true;
+}
+
+bool OrdenadaNul(const FuncioNumerica& f) {
+    const double b = f.CoeficientB;
+    const double termes = std::fabs(f.MitjanaY) + std::fabs(f.CoeficientA * f.MitjanaX);
+    return std::fabs(b) <= ValorPetit || std::fabs(b) <= OrdenadaRelativaNul * termes;
 }
 
 bool AjustarRecta(FuncioNumerica& f) {
@@ -264,7 +283,7 @@ Refus AjustarRegressio(const TaulaTreball& taula, int model, Cella cursor, Funci
     case ModelInvers: {
         const Refus error{MissatgeInversaAjust, {1, ColumnaX}};
         if (!CalcularEstadistiques(taula, ModelInvers, f) || !AjustarRecta(f)) return error;
-        if (!(std::fabs(f.CoeficientB) > ValorPetit)) return error;
+        if (OrdenadaNul(f)) return error;
         equacio = EquacioInversa(f.CoeficientA, f.CoeficientB);
         if (!Compila(equacio)) return error;
         break;

@@ -24,19 +24,31 @@ constexpr double LimitRang = 1e8;
 constexpr double LimitQuadratica = 1e5; // also the exponential model's
 constexpr double ValorPetit = 1e-19;
 constexpr double LimitExponent = 88;
+// An intercept b' this small beside the terms MitjanaY and a'·MitjanaX it is the
+// difference of is rounding noise: the exact b' is 0.
+constexpr double OrdenadaRelativaNul = 1e-10;
 
 // Statistics of points 1..n of `taula` for model 1 (u = x, v = y), 3 (x, ln y),
 // 4 (ln x, ln y) or 5 (1/x, 1/y), stored in `f`: the extremes of x and y, means,
 // population deviations and covariance of u and v, CoeficientCorrelacio (1 when a
 // deviation is below 1e-19). False when an extreme exceeds 1e8 (1e5 for model 3),
 // a point breaks the model's condition (y > 0; x, y > 0; |x|, |y| > 1e-19), the
-// u values are all equal or their deviation rounds to 0, or n < 1.
+// u values are all equal or their deviation is below 1e-19, or n < 1.
 bool CalcularEstadistiques(const TaulaTreball& taula, int model, FuncioNumerica& f);
+
+// The model-1 statistics of points 1..n (extremes, means, deviations, covariance
+// and R of x and y) whatever the size of the values. False (nothing set) when n < 1.
+bool CalcularDescriptives(const TaulaTreball& taula, FuncioNumerica& f);
 
 // The straight line v = a'·u + b' of the statistics in `f`: CoeficientA = a',
 // CoeficientB = b', CoeficientC = 0. False (nothing changed) when DesviacioX is 0
 // or a coefficient is not finite.
 bool AjustarRecta(FuncioNumerica& f);
+
+// True when the intercept b' (CoeficientB) of the straight-line fit in `f` is 0
+// for the inverse model: |b'| <= 1e-19, or b' is rounding noise (see above). Points
+// on a line y = kx through the origin give such a b'; y = ax/(b+x) cannot fit them.
+bool OrdenadaNul(const FuncioNumerica& f);
 
 // The determinant of the system's matrix with the rows divided by Sx4, Sx3 and Sx2
 // where these exceed 1 (the same divisors for all four determinants of the fit).
