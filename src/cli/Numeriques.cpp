@@ -3,7 +3,6 @@
 #include "app/Missatges.h"
 #include "cli/Comandes.h"
 #include "engine/UnitTools.h"
-#include "numeric/Coeficients.h"
 #include "numeric/DialegsNumerics.h"
 #include "numeric/UnitCalcularRegressio.h"
 #include "numeric/UnitInterpolacio.h"
@@ -203,10 +202,10 @@ int ComandaRegressio(const Arguments& args, std::ostream& out, std::ostream& err
     if (const int codi =
             OmplirGraella(a.posicionals[0], "regressio", a.espanyol, dialeg->Graella, err))
         return codi;
+    auto estat = std::make_unique<EstatNumerica>();
     if (coeficients) {
-        auto taula = std::make_unique<TaulaTreball>();
         CoeficientsRegressio c;
-        const Refus r = CalcularCoeficients(dialeg->Graella, Parametres{}, *taula, c);
+        const Refus r = ObrirCoeficients(*dialeg, Parametres{}, *estat, c);
         if (!r.Acceptat()) return EscriureRefus(r, true, a.espanyol, err);
         TaulaMissatges textos;
         if (a.espanyol) textos.CanviarLlengua(Llengua::Castella);
@@ -214,7 +213,6 @@ int ComandaRegressio(const Arguments& args, std::ostream& out, std::ostream& err
         return 0;
     }
     dialeg->Model = model;
-    auto estat = std::make_unique<EstatNumerica>();
     auto registre = std::make_unique<FuncioNumerica>();
     std::string etiqueta;
     const Refus r = AcceptarRegressio(*dialeg, Parametres{}, *estat, *registre, etiqueta);

@@ -65,6 +65,13 @@ Refus AcceptarRegressio(DialegRegressio& d, const Parametres& param, EstatNumeri
     return r;
 }
 
+Refus ObrirCoeficients(DialegRegressio& d, const Parametres& param, EstatNumerica& e,
+                       CoeficientsRegressio& c) {
+    const Refus r = CalcularCoeficients(d.Graella, param, e.TaulaDeTreball, c);
+    if (!r.Acceptat()) d.Graella.FixarCursor(r.Cursor);
+    return r;
+}
+
 void MarcarNomesPunts(OpcionsInterpolacio& o, bool marcat, bool& menuNomesPunts) {
     o.NomesPunts = marcat;
     if (marcat) o.MostrarPunts = true;

@@ -7,6 +7,7 @@
 
 #include "app/Missatges.h"
 #include "engine/UnitCalcular.h"
+#include "numeric/Coeficients.h"
 #include "numeric/FuncioNumerica.h"
 #include "numeric/GraellaValors.h"
 
@@ -70,6 +71,14 @@ Refus AcceptarInterpolacio(DialegInterpolacio& d, const Parametres& param, Estat
 // the record is left as it was (a cancel afterwards keeps the function intact).
 Refus AcceptarRegressio(DialegRegressio& d, const Parametres& param, EstatNumerica& e,
                         FuncioNumerica& registre, std::string& etiqueta);
+
+// "Coeficients..." of the regression dialog: reads the grid into the working table
+// as the acceptance does (at least three points, the same refusals) and computes the
+// window `c` on that table only. No record is touched, so cancelling the dialog
+// afterwards leaves the function as it was. On a refusal the grid's cursor goes to
+// the refusal's cell.
+Refus ObrirCoeficients(DialegRegressio& d, const Parametres& param, EstatNumerica& e,
+                       CoeficientsRegressio& c);
 
 // The points-only switches. Checking "Només punts" in the dialog checks "Mostrar
 // punts" and the menu item; unchecking it unchecks the menu item. Unchecking

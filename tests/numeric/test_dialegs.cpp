@@ -366,18 +366,18 @@ TEST(Coeficients, CopyTextOfASmallTable) {
     EXPECT_NE(es.find("\r\nCovariancia: 1.333333\r\n"), std::string::npos);
 }
 
-TEST(Coeficients, ReadsTheGridWithoutStoringAnything) {
-    GraellaValors g;
-    Omplir(g, {{"1", "2"}, {"2", "4"}});
-    TaulaTreball taula;
+TEST(Coeficients, ReadsTheGridIntoTheWorkingTable) {
+    DialegRegressio d;
+    Omplir(d.Graella, {{"1", "2"}, {"2", "4"}});
+    EstatNumerica e;
     CoeficientsRegressio k;
-    const Refus r = CalcularCoeficients(g, Parametres{}, taula, k);
-    EXPECT_EQ(r.Missatge, MissatgeMinimTresParells);
-    EXPECT_EQ(taula.NombrePunts, 0);
-    g.FixarText(3, ColumnaX, "3");
-    g.FixarText(3, ColumnaY, "6");
-    ASSERT_TRUE(CalcularCoeficients(g, Parametres{}, taula, k).Acceptat());
-    EXPECT_EQ(taula.NombrePunts, 3);
+    EXPECT_EQ(ObrirCoeficients(d, Parametres{}, e, k).Missatge, MissatgeMinimTresParells);
+    EXPECT_EQ(d.Graella.Cursor(), (Cella{1, ColumnaX}));
+    EXPECT_EQ(e.TaulaDeTreball.NombrePunts, 0);
+    d.Graella.FixarText(3, ColumnaX, "3");
+    d.Graella.FixarText(3, ColumnaY, "6");
+    ASSERT_TRUE(ObrirCoeficients(d, Parametres{}, e, k).Acceptat());
+    EXPECT_EQ(e.TaulaDeTreball.NombrePunts, 3);
     EXPECT_EQ(k.TextR(ModelLineal), "1");
 }
 
