@@ -212,15 +212,6 @@ TEST(Regressio, ExactDataOfEveryModel) {
     }
 }
 
-TEST(Regressio, InverseCoefficientsAreOneAndOne) {
-    FuncioNumerica f;
-    ASSERT_TRUE(AjustarRegressio(Taula({{1, 0.5}, {2, 2.0 / 3}, {4, 0.8}}), ModelInvers, {1, 1}, f)
-                    .Acceptat());
-    // 1/y = a'/x + b' with 1/y = 1/x + 1: a' = 1, b' = 1; a = 1/b', b = a'/b'.
-    EXPECT_NEAR(f.CoeficientA, 1, 1e-12);
-    EXPECT_NEAR(f.CoeficientB, 1, 1e-12);
-}
-
 TEST(Regressio, QuadraticAgainstGaussianElimination) {
     const std::vector<Punt> p = {{0, 1}, {1, 0}, {2, 3}, {3, 7}, {4, 16}, {-1.5, 4.2}};
     double a, b, c;
