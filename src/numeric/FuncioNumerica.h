@@ -27,6 +27,7 @@ struct FuncioNumerica {
     double MitjanaX = 0, MitjanaY = 0, DesviacioX = 0, DesviacioY = 0, Covariancia = 0;
     double CoeficientA = 0, CoeficientB = 0, CoeficientC = 0;
     int ValorReservat = 1;  // carried through unchanged; nothing interprets it
+    friend bool operator==(const FuncioNumerica&, const FuncioNumerica&) = default;
 };
 
 // Restores what a reset of the function set restores (points, count, the three

@@ -1,0 +1,385 @@
+// The numeric dialogs as models: the chooser's OK, the acceptance of both table
+// dialogs (the record untouched on a refusal), the points-only switches, the axis
+// suggestion with its rounding scale and question text, and the coefficients window.
+#include "numeric/DialegsNumerics.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "TaulesProva.h"
+#include "numeric/Coeficients.h"
+#include "numeric/UnitCalcularRegressio.h"
+
+namespace tracima {
+namespace {
+
+void Omplir(GraellaValors& g, const std::vector<std::pair<const char*, const char*>>& files) {
+    g.Iniciar();
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        g.FixarText(static_cast<int>(i) + 1, ColumnaX, files[i].first);
+        g.FixarText(static_cast<int>(i) + 1, ColumnaY, files[i].second);
+    }
+}
+
+// A record that a refused dialog must leave exactly as it is.
+FuncioNumerica RegistreAnterior() {
+    FuncioNumerica f;
+    f.NombrePunts = 2;
+    f.ValorsX[0] = 0.5;
+    f.ValorsY[0] = 1e-7;
+    f.ValorsX[1] = 7;
+    f.ValorsY[1] = -2;
+    f.InterpolacioLineal = true;
+    f.Extrapolar = true;
+    f.TipusRegressio = 3;
+    f.EquacioRegressio = "2 * (3)^x";
+    f.CoeficientCorrelacio = 0.5;
+    f.XMinim = 0.5;
+    f.XMaxim = 7;
+    f.ValorReservat = 9;
+    return f;
+}
+
+TEST(Selector, LoadsTheChosenTableIntoTheDialogToOpen) {
+    const FuncioNumerica registre = RegistreAnterior();
+    EstatNumerica e;
+    e.InterpolacioAcceptada = 1;
+    e.RegressioAcceptada = 1;
+    DialegInterpolacio di;
+    DialegRegressio dr;
+    di.Graella.FixarText(300, ColumnaY, "vell");
+
+    ASSERT_EQ(AcceptarSelector({3, false}, registre, e, di, dr), DialegDInterpolacio);
+    EXPECT_EQ(e.FuncioTriada, 3);
+    EXPECT_EQ(e.ValorReservat, 9);
+    EXPECT_EQ(e.TaulaDeTreball.NombrePunts, 2);
+    EXPECT_EQ(e.TaulaDeTreball.ValorsY[1], -2);
+    EXPECT_EQ(di.Graella.Text(1, ColumnaX), "0.5");
+    EXPECT_EQ(di.Graella.Text(1, ColumnaY), "0");
+    EXPECT_EQ(di.Graella.Text(2, ColumnaY), "-2");
+    EXPECT_EQ(di.Graella.Text(300, ColumnaY), "");
+    EXPECT_EQ(di.Graella.Cursor(), (Cella{3, ColumnaX}));
+    EXPECT_TRUE(di.Opcions.Lineal);
+    EXPECT_FALSE(di.Opcions.MostrarPunts);
+    EXPECT_TRUE(di.Opcions.Extrapolar);
+    // Both flags reset: a cancelled dialog never leads to the axis question.
+    EXPECT_FALSE(CalPreguntarExtrems(e));
+
+    e.InterpolacioAcceptada = 1;
+    ASSERT_EQ(AcceptarSelector({6, true}, registre, e, di, dr), DialegDeRegressio);
+    EXPECT_EQ(e.FuncioTriada, 6);
+    EXPECT_EQ(dr.Model, 3);
+    EXPECT_EQ(dr.Graella.Text(2, ColumnaX), "7");
+    EXPECT_FALSE(CalPreguntarExtrems(e));
+
+    FuncioNumerica danyat = registre;
+    danyat.TipusRegressio = 9;
+    ASSERT_EQ(AcceptarSelector({1, true}, danyat, e, di, dr), DialegDeRegressio);
+    EXPECT_EQ(dr.Model, ModelLineal);
+
+    e.RegressioAcceptada = 1;
+    EXPECT_EQ(AcceptarSelector({7, true}, registre, e, di, dr), DialegCap);
+    EXPECT_EQ(e.FuncioTriada, 1);
+    EXPECT_EQ(e.RegressioAcceptada, 1);
+}
+
+TEST(AcceptacioInterpolacio, AcceptanceStoresTableOptionsAndLabel) {
+    EstatNumerica e;
+    e.ValorReservat = 4;
+    DialegInterpolacio d;
+    Omplir(d.Graella, {{"1", "2"}, {"2", "1/4"}, {"5", "-1"}});
+    d.Opcions = {true, true, false, true};
+    FuncioNumerica registre = RegistreAnterior();
+    std::string etiqueta = "x^2";
+    ASSERT_TRUE(AcceptarInterpolacio(d, Parametres{}, e, registre, etiqueta).Acceptat());
+    EXPECT_EQ(etiqueta, "INTERPOLACIÓ LINEAL");
+    EXPECT_EQ(e.InterpolacioAcceptada, 1);
+    EXPECT_EQ(registre.NombrePunts, 3);
+    EXPECT_EQ(registre.ValorsY[1], 0.25);
+    EXPECT_EQ(registre.XMaxim, 5);
+    EXPECT_EQ(registre.YMinim, -1);
+    EXPECT_EQ(registre.ValorReservat, 4);
+    EXPECT_TRUE(registre.InterpolacioLineal && registre.MostrarPunts && !registre.Extrapolar);
+    // Only the interpolation fields and the table change.
+    EXPECT_EQ(registre.EquacioRegressio, "2 * (3)^x");
+    EXPECT_EQ(registre.TipusRegressio, 3);
+
+    d.Opcions.Lineal = false;
+    ASSERT_TRUE(AcceptarInterpolacio(d, Parametres{}, e, registre, etiqueta).Acceptat());
+    EXPECT_EQ(etiqueta, "INTERPOLACIÓ");
+}
+
+TEST(DialegsTaula, RefusalsLeaveTheRecordAndTheLabelAlone) {
+    struct Cas {
+        const char* nom;
+        bool regressio;
+        int model;
+        std::vector<std::pair<const char*, const char*>> files;
+        int missatge;
+        Cella cursor;
+    };
+    const std::vector<Cas> casos = {
+        {"interpolation, x not increasing",
+         false,
+         0,
+         {{"1", "1"}, {"2", "2"}, {"2", "3"}},
+         MissatgeXNoCreixent,
+         {3, ColumnaX}},
+        {"interpolation, one point",
+         false,
+         0,
+         {{"1", "1"}},
+         MissatgeMinimDosParells,
+         {1, ColumnaX}},
+        {"regression, isolated cell before the count",
+         true,
+         ModelLineal,
+         {{"1", "1"}, {"2", "4"}, {"", ""}, {"3", "9"}},
+         MissatgeCellesAillades,
+         {4, ColumnaX}},
+        {"regression, cell error",
+         true,
+         ModelLineal,
+         {{"1", "1"}, {"2", "4"}, {"3", "1/0"}},
+         MissatgeErrorCella,
+         {3, ColumnaY}},
+        {"regression, exponential y = 0",
+         true,
+         ModelExponencial,
+         {{"1", "1"}, {"2", "0"}, {"3", "9"}},
+         MissatgeExponencialYPositiva,
+         {2, ColumnaY}},
+        {"regression, equal x keeps the cursor",
+         true,
+         ModelLineal,
+         {{"2", "1"}, {"2", "4"}, {"2", "9"}},
+         MissatgeRegressioLineal,
+         {2, ColumnaY}},
+    };
+    for (const Cas& c : casos) {
+        SCOPED_TRACE(c.nom);
+        EstatNumerica e;
+        FuncioNumerica registre = RegistreAnterior();
+        std::string etiqueta = "x^2";
+        Refus r;
+        if (c.regressio) {
+            DialegRegressio d;
+            Omplir(d.Graella, c.files);
+            d.Graella.FixarCursor({2, ColumnaY});
+            d.Model = c.model;
+            r = AcceptarRegressio(d, Parametres{}, e, registre, etiqueta);
+            EXPECT_EQ(d.Graella.Cursor(), c.cursor);
+        } else {
+            DialegInterpolacio d;
+            Omplir(d.Graella, c.files);
+            r = AcceptarInterpolacio(d, Parametres{}, e, registre, etiqueta);
+            EXPECT_EQ(d.Graella.Cursor(), c.cursor);
+        }
+        EXPECT_EQ(r.Missatge, c.missatge);
+        EXPECT_EQ(r.Cursor, c.cursor);
+        EXPECT_TRUE(registre == RegistreAnterior());
+        EXPECT_EQ(etiqueta, "x^2");
+        EXPECT_FALSE(CalPreguntarExtrems(e));
+    }
+}
+
+TEST(AcceptacioRegressio, AcceptanceStoresTheFit) {
+    EstatNumerica e;
+    e.ValorReservat = 4;
+    DialegRegressio d;
+    // Decreasing x are accepted by the regression dialog.
+    Omplir(d.Graella, {{"3", "-3"}, {"2", "1"}, {"1", "5"}});
+    d.Model = ModelLineal;
+    FuncioNumerica registre = RegistreAnterior();
+    registre.MostrarPunts = true;
+    std::string etiqueta;
+    ASSERT_TRUE(AcceptarRegressio(d, Parametres{}, e, registre, etiqueta).Acceptat());
+    EXPECT_EQ(etiqueta, "REGRESSIÓ LINEAL y = ax + b");
+    EXPECT_EQ(e.RegressioAcceptada, 1);
+    EXPECT_EQ(registre.EquacioRegressio, "-4x + 9");
+    EXPECT_EQ(registre.TipusRegressio, ModelLineal);
+    EXPECT_EQ(registre.NombrePunts, 3);
+    EXPECT_EQ(registre.ValorReservat, 4);
+    EXPECT_DOUBLE_EQ(registre.CoeficientCorrelacio, -1);
+    // The interpolation options are not touched.
+    EXPECT_TRUE(registre.InterpolacioLineal && registre.MostrarPunts && registre.Extrapolar);
+}
+
+TEST(NomesPunts, TheSwitchesFollowEachOther) {
+    OpcionsInterpolacio o;
+    bool menu = false;
+    MarcarNomesPunts(o, true, menu);
+    EXPECT_TRUE(o.NomesPunts && o.MostrarPunts && menu);
+    MarcarMostrarPunts(o, false, menu);
+    EXPECT_FALSE(o.NomesPunts || o.MostrarPunts || menu);
+    FuncioNumerica f;
+    CommutarMenuNomesPunts(menu, o, f);
+    EXPECT_TRUE(menu && o.NomesPunts && o.MostrarPunts && f.MostrarPunts);
+    CommutarMenuNomesPunts(menu, o, f);
+    EXPECT_FALSE(menu || o.NomesPunts);
+    EXPECT_TRUE(o.MostrarPunts && f.MostrarPunts);
+}
+
+TEST(EixosSuggerits, RoundingScale) {
+    struct Cas {
+        double (*f)(double);
+        double v, esperat;
+    };
+    const Cas casos[] = {
+        {ArrodonirAmunt, 7.3, 8},     {ArrodonirAmunt, 7, 8},          {ArrodonirAmunt, 95, 100},
+        {ArrodonirAmunt, 9.8, 10},    {ArrodonirAmunt, 0.0042, 0.005}, {ArrodonirAmunt, 2e9, 2e9},
+        {ArrodonirAmunt, 1e9, 1.1e9}, {ArrodonirAmunt, 5e-6, 5e-6},    {ArrodonirAvall, 7.3, 7},
+        {ArrodonirAvall, 7, 6},       {ArrodonirAvall, 0.5, 0.4},      {ArrodonirAvall, 0.12, 0.1},
+        {ArrodonirAvall, 1e9, 1e9},   {ArrodonirAvall, 1e-5, 1e-5},    {ArrodonirAvall, 0, 0},
+    };
+    for (const Cas& c : casos)
+        EXPECT_DOUBLE_EQ(c.f(c.v), c.esperat) << c.v;
+    EXPECT_EQ(PotenciaDeDeu(0), 1);
+    EXPECT_EQ(PotenciaDeDeu(3), 1000);
+    EXPECT_DOUBLE_EQ(PotenciaDeDeu(-2), 0.01);
+}
+
+TEST(EixosSuggerits, MarginsRoundingAndZero) {
+    struct Cas {
+        const char* nom;
+        double lo, hi, origen, final;
+    };
+    const Cas casos[] = {
+        {"1 to 9: the origin comes to 0", 1, 9, 0, 10},
+        {"narrow band away from zero", 100, 101, 99.89, 101.1},
+        {"-1 to 50: balanced", -1, 50, -12, 60},
+        {"-50 to 1: balanced the other way", -50, 1, -60, 12},
+        {"-9 to -1: the final comes to 0", -9, -1, -10, 0},
+        {"all equal to 3", 3, 3, 2, 4},
+        {"all equal to -3", -3, -3, -4, -2},
+        {"all 0", 0, 0, 0, 0},
+    };
+    for (const Cas& c : casos) {
+        FuncioNumerica f;
+        f.XMinim = c.lo;
+        f.XMaxim = c.hi;
+        f.YMinim = c.lo;
+        f.YMaxim = c.hi;
+        const ExtremsSuggerits s = SuggerirExtremsEixos(f);
+        EXPECT_DOUBLE_EQ(s.OrigenX, c.origen) << c.nom;
+        EXPECT_DOUBLE_EQ(s.FinalX, c.final) << c.nom;
+        EXPECT_EQ(s.OrigenY, s.OrigenX) << c.nom;
+        EXPECT_EQ(s.FinalY, s.FinalX) << c.nom;
+    }
+}
+
+TEST(EixosSuggerits, QuestionText) {
+    TaulaMissatges textos;
+    const ExtremsSuggerits s{0, 10, -1.5, 4};
+    const std::string b12(12, ' ');
+    EXPECT_EQ(TextPreguntaExtrems(s, textos),
+              b12 + "Origen eix X = 0       Origen eix Y = -1.5" + b12 + "\n\r\n\r" + b12 +
+                  "Final eix X = 10         Final eix Y = 4" + b12 + "\n\r");
+    textos.CanviarLlengua(Llengua::Castella);
+    EXPECT_EQ(TextPreguntaExtrems(s, textos),
+              b12 + "Origen eje X = 0       Origen eje Y = -1.5" + b12 + "\n\r\n\r" + b12 +
+                  "Final eje X    = 10         Final eje Y    = 4" + b12 + "\n\r");
+    EXPECT_EQ(textos.Missatge(MissatgeModificarExtrems),
+              "¿Deben modificarse los valores de los extremos de los ejes?");
+}
+
+TEST(Coeficients, ExactDataOfEachModel) {
+    struct Cas {
+        const char* nom;
+        std::vector<Punt> punts;
+        int model;
+    };
+    const std::vector<Cas> casos = {
+        {"linear", {{1, 2}, {2, 4}, {3, 6}}, ModelLineal},
+        {"quadratic", {{-1, 6}, {0, 1}, {1, 0}, {2, 3}}, ModelQuadratic},
+        {"exponential", {{0, 2}, {1, 6}, {2, 18}}, ModelExponencial},
+        {"potential", {{1, 2}, {2, 16}, {3, 54}}, ModelPotencial},
+        {"inverse", {{1, 0.5}, {2, 2.0 / 3}, {4, 0.8}}, ModelInvers},
+    };
+    for (const Cas& c : casos) {
+        CoeficientsRegressio k;
+        CalcularCoeficients(Taula(c.punts), k);
+        EXPECT_EQ(k.TextR(c.model), "1") << c.nom;
+        EXPECT_EQ(k.TextError(c.model), "0") << c.nom;
+    }
+}
+
+TEST(Coeficients, ErrorsAndModelsThatCannotBeFitted) {
+    // a = 0.8, b = 1.4: residues -0.4, 0.8, -1, 1.2, -0.6, so the error is 3.6 / 5.
+    CoeficientsRegressio k;
+    CalcularCoeficients(Taula({{0, 1}, {1, 3}, {2, 2}, {3, 5}, {4, 4}}), k);
+    EXPECT_EQ(k.TextR(ModelLineal), "0.8");
+    EXPECT_EQ(k.TextError(ModelLineal), "0.72");
+
+    struct Cas {
+        const char* nom;
+        std::vector<Punt> punts;
+        const char* ajustats; // "1" where model m (position m - 1) has values
+    };
+    const std::vector<Cas> casos = {
+        {"a negative y", {{1, 2}, {2, -1}, {3, 5}}, "11001"},
+        {"a zero y", {{1, 2}, {2, 0}, {3, 5}}, "11000"},
+        {"all x equal", {{2, 1}, {2, 3}, {2, 5}}, "00000"},
+        {"on y = x/2, through the origin", {{1, 0.5}, {2, 1}, {4, 2}}, "11110"},
+    };
+    for (const Cas& c : casos) {
+        CalcularCoeficients(Taula(c.punts), k);
+        for (int m = 1; m <= 5; ++m) {
+            const bool ajustat = c.ajustats[m - 1] == '1';
+            EXPECT_EQ(k.TextR(m) != "NO", ajustat) << c.nom << " model " << m;
+            EXPECT_EQ(k.TextError(m) != "NO", ajustat) << c.nom << " model " << m;
+        }
+    }
+}
+
+TEST(Coeficients, CopyTextOfASmallTable) {
+    CoeficientsRegressio k;
+    CalcularCoeficients(Taula({{1, 2}, {2, 4}, {3, 6}}), k);
+    TaulaMissatges textos;
+    // ln y against x: R 0.988764 and error 0.076757 (worked out apart); 1/y = 0.5/x
+    // has no intercept, so the inverse model cannot be fitted.
+    EXPECT_EQ(TextCopiarCoeficients(k, textos), "X mínim:\t1\r\n"
+                                                "X màxim:\t3\r\n"
+                                                "Y mímim:\t2\r\n"
+                                                "Y màxim:\t6\r\n"
+                                                "\r\n"
+                                                "Mitjana aritmètica X:\t2\r\n"
+                                                "Mitjana aritmètica Y:\t4\r\n"
+                                                "\r\n"
+                                                "Desviació tipus X:\t0.816497\r\n"
+                                                "Desviació tipus Y:\t1.632993\r\n"
+                                                "\r\n"
+                                                "Covariància: 1.333333\r\n"
+                                                "\r\n"
+                                                "\tCoef. Correl. (R) ;\tERROR MEDIO\r\n"
+                                                "ax+b ->\t1\t0\r\n"
+                                                "ax^2+bx+c ->\t1\t0\r\n"
+                                                "a.b^x ->\t0.988764\t0.076757\r\n"
+                                                "a.x^b ->\t1\t0\r\n"
+                                                "ax/(b+x) ->\tNO\tNO\r\n");
+    textos.CanviarLlengua(Llengua::Castella);
+    const std::string es = TextCopiarCoeficients(k, textos);
+    EXPECT_EQ(es.substr(0, es.find("\r\n")), "X mínimo:\t1");
+    EXPECT_NE(es.find("\r\nCovariancia: 1.333333\r\n"), std::string::npos);
+}
+
+TEST(Coeficients, ReadsTheGridIntoTheWorkingTable) {
+    DialegRegressio d;
+    Omplir(d.Graella, {{"1", "2"}, {"2", "4"}});
+    EstatNumerica e;
+    CoeficientsRegressio k;
+    EXPECT_EQ(ObrirCoeficients(d, Parametres{}, e, k).Missatge, MissatgeMinimTresParells);
+    EXPECT_EQ(d.Graella.Cursor(), (Cella{1, ColumnaX}));
+    EXPECT_EQ(e.TaulaDeTreball.NombrePunts, 0);
+    d.Graella.FixarText(3, ColumnaX, "3");
+    d.Graella.FixarText(3, ColumnaY, "6");
+    ASSERT_TRUE(ObrirCoeficients(d, Parametres{}, e, k).Acceptat());
+    EXPECT_EQ(e.TaulaDeTreball.NombrePunts, 3);
+    EXPECT_EQ(k.TextR(ModelLineal), "1");
+}
+
+} // namespace
+} // namespace tracima
