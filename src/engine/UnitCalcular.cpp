@@ -121,10 +121,12 @@ inline int PotenciaEntera(double b, double p, double& r) {
 // Power(base b, exponent p) of the language; 0 or an evaluation code.
 int Potencia(double b, double p, double& r) {
     if (p == std::trunc(p) && p != 0 && std::fabs(p) < 100) return PotenciaEntera(b, p, r);
+    // Logarithms, exponentials and the cosine in extended precision, rounded to a
+    // double where the rule says so: (-8)^(1/3) is -2 and 8^(1/3) is 2 exactly.
     if (b > 0) {
-        const double t = std::log(b) * p;
+        const double t = static_cast<double>(std::log(static_cast<long double>(b)) * p);
         if (t <= -88 || t >= 88) return AvalOverflow;
-        r = std::exp(t);
+        r = static_cast<double>(std::exp(static_cast<long double>(t)));
         return AvalOk;
     }
     if (b == 0) {
@@ -140,9 +142,10 @@ int Potencia(double b, double p, double& r) {
         const double s = std::sin(theta);
         if (s > -1e-5 && s < 1e-5) {
             codi = AvalOk;
-            const double t = std::log(std::fabs(b)) * p;
+            const double t = static_cast<double>(std::log(static_cast<long double>(std::fabs(b))) * p);
             if (t > -88 && t < 88)
-                r = std::exp(t) * std::cos(theta);
+                r = static_cast<double>(std::exp(static_cast<long double>(t)) *
+                                        std::cos(static_cast<long double>(theta)));
             else
                 codi = AvalOverflow;
         }
@@ -221,7 +224,8 @@ int AplicarFuncio(std::uint16_t f, double x, double& y) {
         return AvalOk;
     case FLog:
         if (!(x > 0)) return AvalLogaritme;
-        y = std::log(x) / std::log(10.0);
+        // In extended precision, so that LOG(1000) is 3, not 2.9999999999999996.
+        y = static_cast<double>(std::log(static_cast<long double>(x)) / std::log(10.0L));
         return AvalOk;
     case FAlo: return Potencia(10, x, y);
     case FExp:

@@ -65,7 +65,12 @@ TEST(NumeroAText, StandardTexts) {
         {-0.5, "-0.5"},
     };
     for (const auto& c : casos) EXPECT_EQ(NumeroAText(c.v), c.text) << c.v;
-    EXPECT_EQ(NumeroAText(2.5, ','), "2,5");
+    ASSERT_EQ(EstablirSeparadorDecimal(','), 0);
+    EXPECT_EQ(NumeroAText(2.5), "2,5");
+    EXPECT_EQ(NumeroAText(1.5e20), "1,5E20");
+    EXPECT_EQ(EstablirSeparadorDecimal(';'), 1);
+    EXPECT_EQ(SeparadorDecimal(), ',');
+    EstablirSeparadorDecimal('.');
 }
 
 TEST(NumeroATextFormula, NeverExponentNotation) {
