@@ -176,6 +176,10 @@ TEST(Avaluar, WorkedValues) {
         {"2x", 3, 6},              {"x(x+1)", 2, 6},          {"1,5*x", 2, 3},
         {"(x^2-4)/(x-2)", 3, 5},   {"1/36(3x^4-20x^3+12x^2+96x-110)", 0, -110.0 / 36},
         {"8^(1/3)", 0, 2},         {"LOG(0.001)", 0, -3},     {"EXP(43)", 0, std::exp(43.0)},
+        // Degrees and the language's PI of six decimals: SIG(180) is not 0, and
+        // TAN(PI/2) is a large negative number, not an overflow.
+        {"SIG(180)", 0, std::sin(3.141593)}, {"TAN(PI/2)", 0, -5773501.94, 0.01},
+        {"COG(60)", 0, 0.5, 1e-6}, {"TAG(45)", 0, 1, 1e-6}, {"ATG(1)", 0, 45, 1e-4},
     };
     for (const auto& c : casos) {
         const Resultat r = Avaluar(c.text, c.x);
@@ -198,19 +202,6 @@ TEST(Avaluar, ErrorCodes) {
         {"X*X", -1e300, 4},   {"SIN(X^2)", -1e300, 4}, {"X+1", 1e19, 4},   {"LN(X)", -1, 3},
     };
     for (const auto& c : casos) EXPECT_EQ(Avaluar(c.text, c.x).codi, c.codi) << c.text;
-}
-
-TEST(Avaluar, DegreesAndTheShortPi) {
-    const Resultat sig = Avaluar("SIG(180)");
-    EXPECT_EQ(sig.codi, 0);
-    EXPECT_NE(sig.valor, 0);
-    EXPECT_LT(std::fabs(sig.valor), 1e-5);
-    const Resultat tan = Avaluar("TAN(PI/2)");
-    EXPECT_EQ(tan.codi, 0);
-    EXPECT_NEAR(tan.valor, -5.7735e6, 1e3);
-    EXPECT_NEAR(Avaluar("COG(60)").valor, 0.5, 1e-6);
-    EXPECT_NEAR(Avaluar("TAG(45)").valor, 1, 1e-6);
-    EXPECT_NEAR(Avaluar("ATG(1)").valor, 45, 1e-4);
 }
 
 TEST(CalcularExpressio, Statuses) {
