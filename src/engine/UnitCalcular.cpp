@@ -262,7 +262,8 @@ inline int Executar(std::uint16_t op, double a, double b, double& r) {
 }
 
 // Step 2 of the normalisation. A digit or decimal point next to a parameter
-// multiplies: 2A is 2*A, A2 is A*2. For the compiler, a negative value "(-2)"
+// multiplies: 2A is 2*A, A2 is A*2; so does an X before it (XA is X*A, whatever
+// the sign of A, as AX is A*X). For the compiler, a negative value "(-2)"
 // is also multiplied by the operand that follows it, as a positive value is by
 // the implicit multiplication: (-2)X, (-2)(X+1), (-2)SIN(X). Returns the number
 // of "*" inserted through `estrelles`.
@@ -280,7 +281,7 @@ std::string Substituir(std::string_view textMajuscules, const Parametres& p, boo
                 continue;
             }
             std::string r;
-            if (i > 0 && EsDigitOPuntEscrit(s[i - 1])) r += '*';
+            if (i > 0 && (EsDigitOPuntEscrit(s[i - 1]) || s[i - 1] == 'X')) r += '*';
             r += valor;
             const char seguent = A(s, i + 1);
             if (EsDigitOPuntEscrit(seguent) || (perCompilar && negatiu && ComencaOperand(seguent))) r += '*';

@@ -157,6 +157,7 @@ TEST(Parametres, SubstitutedTexts) {
         {3, "A2", "3*2"},
         {3, "AA", "3*3"},
         {3, "2,A", "2,*3"},
+        {3, "XA", "X*3"},
     };
     for (const auto& c : casos) EXPECT_EQ(SubstituirParametres(c.text, AmbA(c.a)), c.substituit) << c.text;
 }
@@ -189,6 +190,7 @@ TEST(Parametres, Values) {
         {2, "ASE(X)", 1, 1.570796},
         {3, "2A", 0, 6},
         {3, "2,A", 0, 6},
+        {3, "XA", 2, 6},
         {3, "A.5", 0, 1.5},
         {1, "PIA", 0, 3.141593},
     };
