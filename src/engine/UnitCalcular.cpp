@@ -142,7 +142,8 @@ int Potencia(double b, double p, double& r) {
         const double s = std::sin(theta);
         if (s > -1e-5 && s < 1e-5) {
             codi = AvalOk;
-            const double t = static_cast<double>(std::log(static_cast<long double>(std::fabs(b))) * p);
+            const long double lnb = std::log(static_cast<long double>(std::fabs(b)));
+            const double t = static_cast<double>(lnb * p);
             if (t > -88 && t < 88)
                 r = static_cast<double>(std::exp(static_cast<long double>(t)) *
                                         std::cos(static_cast<long double>(theta)));
@@ -284,7 +285,8 @@ std::string Substituir(std::string_view textMajuscules, const Parametres& p, boo
             if (i > 0 && (EsDigitOPuntEscrit(s[i - 1]) || s[i - 1] == 'X')) r += '*';
             r += valor;
             const char seguent = A(s, i + 1);
-            if (EsDigitOPuntEscrit(seguent) || (perCompilar && negatiu && ComencaOperand(seguent))) r += '*';
+            if (EsDigitOPuntEscrit(seguent) || (perCompilar && negatiu && ComencaOperand(seguent)))
+                r += '*';
             estrelles += r.size() - valor.size();
             s.replace(i, 1, r);
             i += r.size();

@@ -159,7 +159,8 @@ TEST(Parametres, SubstitutedTexts) {
         {3, "2,A", "2,*3"},
         {3, "XA", "X*3"},
     };
-    for (const auto& c : casos) EXPECT_EQ(SubstituirParametres(c.text, AmbA(c.a)), c.substituit) << c.text;
+    for (const auto& c : casos)
+        EXPECT_EQ(SubstituirParametres(c.text, AmbA(c.a)), c.substituit) << c.text;
 }
 
 // A parameter's value takes part in the formula as one number, negative or not.

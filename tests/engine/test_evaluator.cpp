@@ -30,6 +30,7 @@ Resultat Avaluar(const std::string& text, double x = 0, const Parametres& p = {}
 // The evaluation written the long way: the working list is copied, and the
 // innermost pair of parentheses is reduced until none is left.
 struct Referencia {
+    using L = long double; // powers and LOG are worked in extended precision
     struct E {
         std::string codi;
         double v = 0;
@@ -46,11 +47,10 @@ struct Referencia {
             if (std::fabs(q) <= 1e-19) return 4;
             return r = 1 / q, 0;
         }
-        using L = long double;
         if (b > 0) {
-            double t = static_cast<double>(std::log(static_cast<L>(b)) * p);
+            double t = static_cast<double>(std::log(L(b)) * p);
             if (t <= -88 || t >= 88) return 4;
-            return r = static_cast<double>(std::exp(static_cast<L>(t))), 0;
+            return r = static_cast<double>(std::exp(L(t))), 0;
         }
         if (b == 0) return p <= 0 ? 2 : (r = 0, 0);
         const long double pi = 3.141592653589793238462643383279502884L;
@@ -59,9 +59,9 @@ struct Referencia {
             double th = static_cast<double>(pi * p + k * (2 * pi) * p);
             if (std::sin(th) > -1e-5 && std::sin(th) < 1e-5) {
                 codi = 0;
-                double t = static_cast<double>(std::log(static_cast<L>(std::fabs(b))) * p);
+                double t = static_cast<double>(std::log(L(std::fabs(b))) * p);
                 if (t > -88 && t < 88) {
-                    r = static_cast<double>(std::exp(static_cast<L>(t)) * std::cos(static_cast<L>(th)));
+                    r = static_cast<double>(std::exp(L(t)) * std::cos(L(th)));
                 } else {
                     codi = 4;
                 }
@@ -88,7 +88,7 @@ struct Referencia {
         if (f == "ATG") return y = std::atan(x) * 180 / pi, 0;
         if (f == "ABS") return y = std::fabs(x), 0;
         if (f == "LNE") return x > 0 ? (y = std::log(x), 0) : 3;
-        if (f == "LOG") return x > 0 ? (y = static_cast<double>(std::log(static_cast<long double>(x)) / std::log(10.0L)), 0) : 3;
+        if (f == "LOG") return x > 0 ? (y = double(std::log(L(x)) / std::log(L(10))), 0) : 3;
         if (f == "ALO") return Pot(10, x, y);
         if (f == "EXP") return (x > -88 && x < 88) ? (y = std::exp(x), 0) : 4;
         const bool graus = f == "ASG" || f == "ACG";
@@ -169,7 +169,7 @@ TEST(Avaluar, WorkedValues) {
         {"(-2)^2", 0, 4},          {"(-2)^(-3)", 0, -0.125},  {"(-2)^3", 0, -8},
         {"(-2)^(-1)", 0, -0.5},    {"0/5", 0, 0},             {"0^2", 0, 0},
         {"0^0.5", 0, 0},           {"(-8)^(1/3)", 0, -2},     {"(-8)^(2/3)", 0, 4},
-        {"(-32)^(3/5)", 0, -8, 4e-15},    {"(-8)^(5/3)", 0, -32},    {"2*(-3)", 0, -6},
+        {"(-32)^(3/5)", 0, -8, 4e-15}, {"(-8)^(5/3)", 0, -32},    {"2*(-3)", 0, -6},
         {"-2+3", 0, 1},            {"ASE(1)", 0, 1.570796},   {"ACO(-1)", 0, 3.141593},
         {"ACG(0)", 0, 90},         {"ASG(-1)", 0, -90},       {"ALO(19)", 0, 1e19},
         {"EXP(0)", 0, 1},          {"LOG(1000)", 0, 3},       {"ABS(-X)", 4, 4},
