@@ -28,7 +28,9 @@ const char* const ajudaAvaluar =
     "(-0.5, -x^2), és la fórmula o una X.\n"
     "Estat de sortida: 0 bé, 2 una fórmula, un VALOR o una X que no es pot llegir.\n";
 
+// 17 significant digits; zero is "0", never "-0", as in NumeroAText.
 std::string TextExacte(double v) {
+    if (v == 0) v = 0;
     char buf[64];
     auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 17);
     return std::string(buf, r.ptr);

@@ -37,7 +37,7 @@ void MostrarAjuda(std::ostream& out) {
 int main(int argc, char** argv) {
     if (argc < 2 || std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0) {
         MostrarAjuda(std::cout);
-        return argc < 2 ? 0 : 0;
+        return 0;
     }
     for (const auto& c : comandes) {
         if (std::strcmp(argv[1], c.nom) == 0) {

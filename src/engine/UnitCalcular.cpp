@@ -46,6 +46,11 @@ bool EsDigitOPunt(char c) { return EsDigit(c) || c == '.'; }
 bool EsOperador(char c) { return c == '+' || c == '-' || c == '*' || c == '/' || c == '^'; }
 bool EsInicialFuncio(char c) { return c == 'S' || c == 'C' || c == 'T' || c == 'A' || c == 'L'; }
 
+// Typed decimal points: "," and "'" become "." in the rewrite pass.
+bool EsPuntEscrit(char c) { return c == '.' || c == ',' || c == '\''; }
+bool EsDigitOPuntEscrit(char c) { return EsDigit(c) || EsPuntEscrit(c); }
+bool ComencaOperand(char c) { return (c >= 'A' && c <= 'Z') || EsDigitOPuntEscrit(c) || c == '('; }
+
 char A(std::string_view s, std::size_t i) { return i < s.size() ? s[i] : '\0'; }
 
 // Whether the parameter letter at position i belongs to a function or constant name.
@@ -116,10 +121,12 @@ inline int PotenciaEntera(double b, double p, double& r) {
 // Power(base b, exponent p) of the language; 0 or an evaluation code.
 int Potencia(double b, double p, double& r) {
     if (p == std::trunc(p) && p != 0 && std::fabs(p) < 100) return PotenciaEntera(b, p, r);
+    // Logarithms, exponentials and the cosine in extended precision, rounded to a
+    // double where the rule says so: (-8)^(1/3) is -2 and 8^(1/3) is 2 exactly.
     if (b > 0) {
-        const double t = std::log(b) * p;
+        const double t = static_cast<double>(std::log(static_cast<long double>(b)) * p);
         if (t <= -88 || t >= 88) return AvalOverflow;
-        r = std::exp(t);
+        r = static_cast<double>(std::exp(static_cast<long double>(t)));
         return AvalOk;
     }
     if (b == 0) {
@@ -135,9 +142,11 @@ int Potencia(double b, double p, double& r) {
         const double s = std::sin(theta);
         if (s > -1e-5 && s < 1e-5) {
             codi = AvalOk;
-            const double t = std::log(std::fabs(b)) * p;
+            const long double lnb = std::log(static_cast<long double>(std::fabs(b)));
+            const double t = static_cast<double>(lnb * p);
             if (t > -88 && t < 88)
-                r = std::exp(t) * std::cos(theta);
+                r = static_cast<double>(std::exp(static_cast<long double>(t)) *
+                                        std::cos(static_cast<long double>(theta)));
             else
                 codi = AvalOverflow;
         }
@@ -216,7 +225,8 @@ int AplicarFuncio(std::uint16_t f, double x, double& y) {
         return AvalOk;
     case FLog:
         if (!(x > 0)) return AvalLogaritme;
-        y = std::log(x) / std::log(10.0);
+        // In extended precision, so that LOG(1000) is 3, not 2.9999999999999996.
+        y = static_cast<double>(std::log(static_cast<long double>(x)) / std::log(10.0L));
         return AvalOk;
     case FAlo: return Potencia(10, x, y);
     case FExp:
@@ -252,6 +262,39 @@ inline int Executar(std::uint16_t op, double a, double b, double& r) {
     }
 }
 
+// Step 2 of the normalisation. A digit or decimal point next to a parameter
+// multiplies: 2A is 2*A, A2 is A*2; so does an X before it (XA is X*A, whatever
+// the sign of A, as AX is A*X). For the compiler, a negative value "(-2)"
+// is also multiplied by the operand that follows it, as a positive value is by
+// the implicit multiplication: (-2)X, (-2)(X+1), (-2)SIN(X). Returns the number
+// of "*" inserted through `estrelles`.
+std::string Substituir(std::string_view textMajuscules, const Parametres& p, bool perCompilar,
+                       std::size_t& estrelles) {
+    std::string s(textMajuscules);
+    estrelles = 0;
+    for (int k = 0; k < 6; ++k) {
+        const char lletra = static_cast<char>('A' + k);
+        const std::string valor = TextParametre(p[k]);
+        const bool negatiu = valor[0] == '(';
+        for (std::size_t i = 0; i < s.size();) {
+            if (s[i] != lletra || LletraProtegida(s, i)) {
+                ++i;
+                continue;
+            }
+            std::string r;
+            if (i > 0 && (EsDigitOPuntEscrit(s[i - 1]) || s[i - 1] == 'X')) r += '*';
+            r += valor;
+            const char seguent = A(s, i + 1);
+            if (EsDigitOPuntEscrit(seguent) || (perCompilar && negatiu && ComencaOperand(seguent)))
+                r += '*';
+            estrelles += r.size() - valor.size();
+            s.replace(i, 1, r);
+            i += r.size();
+        }
+    }
+    return s;
+}
+
 // Normalisation steps 1 to 6 and the checks between them. Returns 0 or a compile
 // code; `text` receives the normalised text.
 int Normalitzar(std::string_view entrada, const Parametres& p, std::string& text) {
@@ -267,11 +310,13 @@ int Normalitzar(std::string_view entrada, const Parametres& p, std::string& text
         }
         s += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
     }
-    s = SubstituirParametres(s, p);
-    s = "(" + s + ")";
+    std::size_t estrelles = 0;
+    const std::string substituit = Substituir(s, p, true, estrelles);
+    s.assign(1, '(').append(substituit).push_back(')');
     for (char c : s)
         if (c == 'Y' || c == 'Z' || c == 'U' || c == 'V') return CompExpressioDesconeguda;
-    if (s.size() + espais > 202) return CompMassaLlarga;
+    // The "*" inserted next to parameters are not typed text.
+    if (s.size() + espais - estrelles > 202) return CompMassaLlarga;
 
     // A digit directly followed by P or N multiplies.
     std::string t;
@@ -289,8 +334,8 @@ int Normalitzar(std::string_view entrada, const Parametres& p, std::string& text
         auto constant = [&](const char* valor, std::size_t llarg) {
             s += valor;
             i += llarg;
-            // A constant directly followed by a digit or a point multiplies too.
-            if (EsDigitOPunt(A(t, i))) s += '*';
+            // A constant directly followed by a digit or a decimal point multiplies too.
+            if (EsDigitOPuntEscrit(A(t, i))) s += '*';
         };
         if (comenca("EXP(")) { s += "ALN("; i += 4; }
         else if (comenca("PI")) constant("3.141593", 2);
@@ -351,25 +396,8 @@ std::string TextParametre(double valor) {
 }
 
 std::string SubstituirParametres(std::string_view textMajuscules, const Parametres& p) {
-    std::string s(textMajuscules);
-    for (int k = 0; k < 6; ++k) {
-        const char lletra = static_cast<char>('A' + k);
-        const std::string valor = TextParametre(p[k]);
-        for (std::size_t i = 0; i < s.size();) {
-            if (s[i] != lletra || LletraProtegida(s, i)) {
-                ++i;
-                continue;
-            }
-            // A digit or point next to a parameter multiplies: 2A is 2*A, A2 is A*2.
-            std::string r;
-            if (i > 0 && EsDigitOPunt(s[i - 1])) r += '*';
-            r += valor;
-            if (EsDigitOPunt(A(s, i + 1))) r += '*';
-            s.replace(i, 1, r);
-            i += r.size();
-        }
-    }
-    return s;
+    std::size_t estrelles = 0;
+    return Substituir(textMajuscules, p, false, estrelles);
 }
 
 const ElementCompilat& Calculador::Element(int i) const {

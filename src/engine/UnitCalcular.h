@@ -56,7 +56,10 @@ struct ElementCompilat {
 std::string TextParametre(double valor);
 
 // Replaces the parameter letters of an upper-cased text by their value texts,
-// leaving the letters of function names (TAN, ABS, COS, SEN, EXP, NE, ...) alone.
+// leaving the letters of function names (TAN, ABS, COS, SEN, EXP, NE, ...) alone;
+// a digit or decimal point next to a parameter, or an X before it, gets a "*"
+// (2A gives "2*3").
+// The text shown with the values: "AX^2" with A = -2 gives "(-2)X^2".
 std::string SubstituirParametres(std::string_view textMajuscules, const Parametres& p);
 
 // Holds one compiled formula. Each caller that needs one has its own, so

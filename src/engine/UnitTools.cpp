@@ -1,5 +1,6 @@
 #include "engine/UnitTools.h"
 
+#include <atomic>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -35,6 +36,8 @@ void TreureMenysZero(std::string& s) {
     if (s == "-0") s = "0";
 }
 
+std::atomic<char> separadorDecimal{'.'};
+
 } // namespace
 
 double ArrodonirPerMostrar(double v) {
@@ -65,7 +68,15 @@ double Arrodonir6Decimals(double v) {
     return r == 0 ? 0.0 : r;
 }
 
-std::string NumeroAText(double v, char separador) {
+int EstablirSeparadorDecimal(char separador) {
+    if (separador != '.' && separador != ',') return 1;
+    separadorDecimal = separador;
+    return 0;
+}
+
+char SeparadorDecimal() { return separadorDecimal; }
+
+std::string NumeroAText(double v) {
     const double r = Arrodonir6Decimals(v);
     if (r == 0 || std::isnan(r)) return "0";
     if (std::isinf(r)) return r > 0 ? "INF" : "-INF";
@@ -101,7 +112,7 @@ std::string NumeroAText(double v, char separador) {
         text += "E" + std::to_string(exponent);
     }
     if (negatiu) text.insert(0, "-");
-    if (separador != '.') {
+    if (const char separador = separadorDecimal; separador != '.') {
         const auto p = text.find('.');
         if (p != std::string::npos) text[p] = separador;
     }

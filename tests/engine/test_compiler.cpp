@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
 using namespace tracima;
@@ -36,6 +37,12 @@ std::string Compilat(const std::string& text, const Parametres& p = {}) {
     return codi ? "error " + std::to_string(codi) : Llista(c);
 }
 
+Parametres AmbA(double a) {
+    Parametres p;
+    p[0] = a;
+    return p;
+}
+
 } // namespace
 
 TEST(Compilar, CompiledForms) {
@@ -56,6 +63,7 @@ TEST(Compilar, CompiledForms) {
         {"2pi", "( 2 * 3.141593 )"},
         {"2 PI", "( 2 * 3.141593 )"},
         {"PI2", "( 3.141593 * 2 )"},
+        {"PI,5", "( 3.141593 * 0.5 )"},
         {"ne", "( 2.718282 )"},
         {"x(x+1)", "( X * ( X + 1 ) )"},
         {"xsin(x)", "( X * SIN ( X ) )"},
@@ -101,6 +109,9 @@ TEST(Compilar, LimitsOfLength) {
     EXPECT_EQ(Compilar(llarga + "+X"), 8);  // 201 characters
     EXPECT_EQ(Compilar(llarga + " "), 0);   // 200 with a space
     EXPECT_EQ(Compilar(llarga + "  "), 8);  // spaces count towards the limit
+    // The "*" that makes 2A a product is not typed: 200 characters pass.
+    EXPECT_EQ(Compilar(llarga.substr(0, 197) + "+2A"), 0);
+    EXPECT_EQ(Compilar(llarga.substr(0, 198) + "+2A"), 8);
     // 100 constants: short as typed, far over 255 characters once normalised.
     std::string constants = "P";
     for (int i = 0; i < 60; ++i) constants += "+P";
@@ -124,43 +135,72 @@ TEST(Compilar, ErrorOrder) {
     EXPECT_EQ(Compilar("W+" + std::string(20, '1')), 3);
 }
 
-TEST(Parametres, SubstitutionAndProtectedNames) {
-    Parametres p;
-    p[0] = -2;
-    EXPECT_EQ(SubstituirParametres("A*X", p), "(-2)*X");
-    EXPECT_EQ(Compilat("A*X", p), "( ( -1 * 2 ) * X )");
-    p[0] = 0.1234567;
-    EXPECT_EQ(TextParametre(p[0]), "0.123457");
-    p[0] = 2;
-    EXPECT_EQ(SubstituirParametres("TAN(X)+A", p), "TAN(X)+2");
-    EXPECT_EQ(SubstituirParametres("ABS(X)+A", p), "ABS(X)+2");
-    EXPECT_EQ(SubstituirParametres("ASIN(X)", p), "2SIN(X)");
-    EXPECT_EQ(SubstituirParametres("ATA(X)+ATG(X)+ALO(X)+ACG(X)+ACO(X)", p),
-              "ATA(X)+ATG(X)+ALO(X)+ACG(X)+ACO(X)");
-    EXPECT_EQ(SubstituirParametres("SEN(X)+SEG(X)+ASE(X)+EXP(X)+NE+E", p),
-              "SEN(X)+SEG(X)+ASE(X)+EXP(X)+NE+1");
-    EXPECT_EQ(SubstituirParametres("COS(X)+COG(X)+C+D+F+B", p), "COS(X)+COG(X)+1+1+1+1");
-    p[0] = 3;
-    EXPECT_EQ(SubstituirParametres("2A", p), "2*3");
-    EXPECT_EQ(SubstituirParametres("A2", p), "3*2");
-    EXPECT_EQ(SubstituirParametres("AA", p), "3*3");
-    p[0] = 0.000001;
-    EXPECT_EQ(SubstituirParametres("A", p), "0.000001");
+// The text shown with the parameters' values (the parameter dialog's title).
+TEST(Parametres, SubstitutedTexts) {
+    struct Cas {
+        double a;
+        const char* text;
+        const char* substituit;
+    } casos[] = {
+        {-2, "A*X", "(-2)*X"},
+        {-2, "AX^2", "(-2)X^2"},
+        {0.1234567, "A", "0.123457"},
+        {0.000001, "A", "0.000001"},
+        {-0.0000001, "A", "0"},
+        {2, "TAN(X)+A", "TAN(X)+2"},
+        {2, "ABS(X)+A", "ABS(X)+2"},
+        {2, "ASIN(X)", "2SIN(X)"},
+        {2, "ATA(X)+ATG(X)+ALO(X)+ACG(X)+ACO(X)", "ATA(X)+ATG(X)+ALO(X)+ACG(X)+ACO(X)"},
+        {2, "SEN(X)+SEG(X)+ASE(X)+EXP(X)+NE+E", "SEN(X)+SEG(X)+ASE(X)+EXP(X)+NE+1"},
+        {2, "COS(X)+COG(X)+C+D+F+B", "COS(X)+COG(X)+1+1+1+1"},
+        {3, "2A", "2*3"},
+        {3, "A2", "3*2"},
+        {3, "AA", "3*3"},
+        {3, "2,A", "2,*3"},
+        {3, "XA", "X*3"},
+    };
+    for (const auto& c : casos)
+        EXPECT_EQ(SubstituirParametres(c.text, AmbA(c.a)), c.substituit) << c.text;
 }
 
-TEST(Parametres, NegativeValueBindsAsANumber) {
-    Parametres p;
-    p[0] = -2;
+// A parameter's value takes part in the formula as one number, negative or not.
+TEST(Parametres, Values) {
     struct Cas {
+        double a;
         const char* text;
         double x, valor;
-    } casos[] = {{"X^A", 2, 0.25}, {"A^2", 0, 4}, {"1/A", 0, -0.5}, {"2A", 0, -4}, {"A2", 0, -4}};
+    } casos[] = {
+        {-2, "X^A", 2, 0.25},
+        {-2, "A^2", 0, 4},
+        {-2, "1/A", 0, -0.5},
+        {-2, "-A", 0, 2},
+        {-2, "2A", 0, -4},
+        {-2, "A2", 0, -4},
+        {-2, "AX^2", 3, -18},
+        {-2, "A(X+1)", 1, -4},
+        {-2, "ASIN(X)", 0.5, -2 * std::sin(0.5)},
+        {-2, "A SIN(X)", 0.5, -2 * std::sin(0.5)},
+        {-2, "ALN(X)", 1, 0},
+        {-2, "AB", 0, -2},
+        {-2, "XA", 3, -6},
+        {-2, "APIX", 1, -2 * 3.141593},
+        {2, "ASIN(X)", 0.5, 2 * std::sin(0.5)},
+        {2, "ACOS(X)", 0, 2},
+        {2, "ALN(X)", 1, 0},
+        {2, "ACO(X)", 1, 0},
+        {2, "ASE(X)", 1, 1.570796},
+        {3, "2A", 0, 6},
+        {3, "2,A", 0, 6},
+        {3, "XA", 2, 6},
+        {3, "A.5", 0, 1.5},
+        {1, "PIA", 0, 3.141593},
+    };
     for (const auto& c : casos) {
         Calculador calc;
-        ASSERT_EQ(calc.CompilarFuncio(c.text, p), 0) << c.text;
+        ASSERT_EQ(calc.CompilarFuncio(c.text, AmbA(c.a)), 0) << c.text;
         double v = 0;
         ASSERT_EQ(calc.AvaluarFuncio(c.x, v), 0) << c.text;
-        EXPECT_DOUBLE_EQ(v, c.valor) << c.text;
+        EXPECT_NEAR(v, c.valor, 1e-12) << c.text;
     }
 }
 

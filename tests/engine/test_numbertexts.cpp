@@ -22,16 +22,19 @@ TEST(ArrodonirPerMostrar, BandsAndBoundaries) {
 }
 
 TEST(ArrodonirEnter, TiesToEvenAndLimits) {
-    EXPECT_EQ(ArrodonirEnter(2.5), 2);
-    EXPECT_EQ(ArrodonirEnter(3.5), 4);
-    EXPECT_EQ(ArrodonirEnter(-2.5), -2);
-    EXPECT_EQ(ArrodonirEnter(3e9), 2000000000);
-    EXPECT_EQ(ArrodonirEnter(-3e9), -2000000000);
-    EXPECT_EQ(ArrodonirEnter(std::numeric_limits<double>::infinity()), 2000000000);
-    EXPECT_EQ(ArrodonirEnter(std::nan("")), 0);
-    EXPECT_EQ(ArrodonirPixel(1e6), 32000);
-    EXPECT_EQ(ArrodonirPixel(-1e6), -32000);
-    EXPECT_EQ(ArrodonirPixel(10.5), 10);
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    struct Cas {
+        double v;
+        int enter, pixel;
+    } casos[] = {
+        {2.5, 2, 2},   {3.5, 4, 4},   {-2.5, -2, -2}, {10.5, 10, 10}, {1e6, 1000000, 32000},
+        {-1e6, -1000000, -32000}, {3e9, 2000000000, 32000}, {-3e9, -2000000000, -32000},
+        {inf, 2000000000, 32000}, {std::nan(""), 0, 0},
+    };
+    for (const auto& c : casos) {
+        EXPECT_EQ(ArrodonirEnter(c.v), c.enter) << c.v;
+        EXPECT_EQ(ArrodonirPixel(c.v), c.pixel) << c.v;
+    }
 }
 
 TEST(Arrodonir6Decimals, RoundsAndSurvivesHugeValues) {
@@ -43,38 +46,40 @@ TEST(Arrodonir6Decimals, RoundsAndSurvivesHugeValues) {
     EXPECT_DOUBLE_EQ(Arrodonir6Decimals(-5e15), -5e15);
 }
 
-TEST(NumeroAText, StandardTexts) {
+// The standard text, and the text written into a formula (never an exponent).
+TEST(NumeroAText, StandardAndFormulaTexts) {
     struct Cas {
         double v;
         const char* text;
+        const char* formula;
     } casos[] = {
-        {2, "2"},
-        {0.1234567, "0.123457"},
-        {1e-7, "0"},
-        {-1e-7, "0"},
-        {0.000001, "1E-6"},
-        {0.00001, "0.00001"},
-        {0.000012, "0.000012"},
-        {-3.5, "-3.5"},
-        {1234567.25, "1234567.25"},
-        {1e15, "1E15"},
-        {1.5e20, "1.5E20"},
-        {123456789012345.0, "123456789012345"},
-        {6.2831859999, "6.283186"},
-        {100, "100"},
-        {-0.5, "-0.5"},
+        {2, "2", "2"},
+        {0.1234567, "0.123457", "0.123457"},
+        {1e-7, "0", "0"},
+        {-1e-7, "0", "0"},
+        {0.000001, "1E-6", "0.000001"},
+        {0.00001, "0.00001", "0.00001"},
+        {0.000012, "0.000012", "0.000012"},
+        {-3.5, "-3.5", "-3.5"},
+        {1234567.25, "1234567.25", "1234567.25"},
+        {1e15, "1E15", "1000000000000000"},
+        {1.5e20, "1.5E20", "150000000000000000000"},
+        {123456789012345.0, "123456789012345", "123456789012345"},
+        {6.2831859999, "6.283186", "6.283186"},
+        {100, "100", "100"},
+        {-0.5, "-0.5", "-0.5"},
     };
-    for (const auto& c : casos) EXPECT_EQ(NumeroAText(c.v), c.text) << c.v;
-    EXPECT_EQ(NumeroAText(2.5, ','), "2,5");
-}
-
-TEST(NumeroATextFormula, NeverExponentNotation) {
-    EXPECT_EQ(NumeroATextFormula(0.000001), "0.000001");
-    EXPECT_EQ(NumeroATextFormula(1e15), "1000000000000000");
-    EXPECT_EQ(NumeroATextFormula(-2), "-2");
-    EXPECT_EQ(NumeroATextFormula(-1e-9), "0");
-    EXPECT_EQ(NumeroATextFormula(0.1234567), "0.123457");
-    EXPECT_EQ(NumeroATextFormula(3), "3");
+    for (const auto& c : casos) {
+        EXPECT_EQ(NumeroAText(c.v), c.text) << c.v;
+        EXPECT_EQ(NumeroATextFormula(c.v), c.formula) << c.v;
+    }
+    ASSERT_EQ(EstablirSeparadorDecimal(','), 0);
+    EXPECT_EQ(NumeroAText(2.5), "2,5");
+    EXPECT_EQ(NumeroAText(1.5e20), "1,5E20");
+    EXPECT_EQ(NumeroATextFormula(2.5), "2.5");
+    EXPECT_EQ(EstablirSeparadorDecimal(';'), 1);
+    EXPECT_EQ(SeparadorDecimal(), ',');
+    EstablirSeparadorDecimal('.');
 }
 
 TEST(NumeroATextPrecisioBaixa, DecimalsFromPixelSize) {
