@@ -177,7 +177,8 @@ int MarcarClic(ContextAnalisi& ctx, int px, int py) {
     EstatResultats& r = ctx.resultats;
     const EixosFuncions& e = ctx.eixos;
     const PuntPunter p = PuntDelPunter(e, ctx.vista, px, py);
-    if (r.Segments.nombre >= LimitMarquesClic) {
+    // A full label list refuses the mark too, so a mark never lacks its label.
+    if (r.Segments.nombre >= LimitMarquesClic || r.Etiquetes.Ple()) {
         ctx.finestra.MostrarMissatge(ctx.missatges.Missatge(MissatgeMassaPunts));
         return 2;
     }
