@@ -136,6 +136,9 @@ ResultatPas EscombratTalls::Pas() {
         if (p != ResultatPas::Continua) return p;
     } else if (Tracat() && f1.Definida(c) && NovaColumnaDispositiu(c)) {
         if (c == 618 && cursor) EsborrarCursor(k);
+        // A repaint in a pause draws the vertical axis again; once a cut lies on
+        // it, the axis redraws of the tracing must keep leaving it out.
+        if (tallSobreEixY_) ctx_.vista.DibuixarEixY = false;
         ctx_.finestra.DibuixarEixos();
         RepararCorbes(c);
     }

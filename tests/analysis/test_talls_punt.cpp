@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace tracima::prova {
 namespace {
 
@@ -98,6 +100,32 @@ TEST(TallsTracat, PausaAlTallSobreLEixYICancel) {
     EXPECT_EQ(b.Textos(), (V{"-1", "-1", "0", "0"}));
     EXPECT_TRUE(b.vista.DibuixarEixY); // drawn again once the scan ends
     EXPECT_GT(b.Linies(ColorGroc), 100u); // the cursor between the curves
+}
+
+// The repaint of each pause draws the vertical axis again (DibuixarEixY true);
+// after the cut on the axis column the tracing's axis redraws still leave it out.
+TEST(TallsTracat, TallSobreLEixYNoEsRepintaAmbLEix) {
+    struct FinestraEixos : FinestraProva {
+        ValorsVista* vista = nullptr;
+        std::vector<bool> eixY; // DibuixarEixY at each axis redraw after the cut at 0
+        void Repintar() override { vista->DibuixarEixY = true; }
+        void DibuixarEixos() override {
+            if (pauses.size() >= 2) eixY.push_back(vista->DibuixarEixY);
+        }
+    };
+    Banc b([](double x) { return x; }, true, Eixos(-2, 2, 1, -5, 5, 1));
+    const MostresFuncio g = Mostrejar(b.eixos, [](double x) { return x * x * x; });
+    FinestraEixos w;
+    w.vista = &b.vista;
+    b.resultats.AnalisiActiva = AnalisiTalls;
+    EscombratTalls t({b.resultats, b.mostres, b.eixos, b.opcions, b.vista, b.missatges, w, "F"},
+                     g);
+    ASSERT_EQ(t.Iniciar(), 0);
+    EXPECT_EQ(ExecutarTalls(t), ResultatPas::Acabat);
+    ASSERT_EQ(w.pauses.size(), 3u);
+    ASSERT_FALSE(w.eixY.empty());
+    EXPECT_EQ(std::count(w.eixY.begin(), w.eixY.end(), true), 0);
+    EXPECT_TRUE(b.vista.DibuixarEixY); // and back once the scan ends
 }
 
 TEST(TallsTracat, EscapeGuardaElCursorDurantLaPausa) {
