@@ -79,8 +79,7 @@ struct Escenari {
     Calculador calc;
     bool valid = false;
 
-    explicit Escenari(std::initializer_list<const char*> formules = {"3*sin(2x)+x/4",
-                                                                    "x^2/8-2"}) {
+    explicit Escenari(std::initializer_list<const char*> formules = {"3*sin(2x)+x/4", "x^2/8-2"}) {
         ReiniciarConjunt(*cf);
         std::size_t i = 0;
         for (const char* f : formules)
@@ -92,8 +91,8 @@ struct Escenari {
         BuidarResultats(*r);
         r->PrecisioX = 0.025;
         r->PrecisioY = 0.025;
-        ContextAnalisi ctx{*r,    cf->MostresColumna[0], cf->Eixos, opcions, vista,
-                           missatges, finestra,          cf->Slots[0].Text};
+        ContextAnalisi ctx{*r,       cf->MostresColumna[0], cf->Eixos, opcions, vista, missatges,
+                           finestra, cf->Slots[0].Text};
         EntradesFixes entrades;
         ExecutarComandaAnalisi(ctx, analisi, &cf->MostresColumna[1], cf->Parametres, entrades);
     }
@@ -120,8 +119,8 @@ void ArrelsBucle(benchmark::State& state) {
         int n = 0;
         for (int c = 23; c <= 618; ++c) {
             const double a = f.Y(c - 1), b = f.Y(c);
-            n += f.Definida(c) && (b == 0 || (f.Definida(c - 1) && ((a > 0 && b < 0) ||
-                                                                    (a < 0 && b > 0))));
+            n += f.Definida(c) &&
+                 (b == 0 || (f.Definida(c - 1) && ((a > 0 && b < 0) || (a < 0 && b > 0))));
         }
         benchmark::DoNotOptimize(n);
     }

@@ -41,17 +41,33 @@ INSTANTIATE_TEST_SUITE_P(
     Casos, Talls,
     ::testing::Values(
         // Column 350 falls on x = 0.5: an exact cut, not a midpoint.
-        CasTall{"RectesCreuades", [](double x) { return x; }, [](double x) { return -x + 1; }, -5,
-                5, {"0.5", "0.5"}},
+        CasTall{"RectesCreuades",
+                [](double x) { return x; },
+                [](double x) { return -x + 1; },
+                -5,
+                5,
+                {"0.5", "0.5"}},
         // Columns fall on -1, 0 and 1 (h = 1/150).
-        CasTall{"RectaICubica", [](double x) { return x; }, [](double x) { return x * x * x; },
-                -2, 2, {"-1", "-1", "0", "0", "1", "1"}},
+        CasTall{"RectaICubica",
+                [](double x) { return x; },
+                [](double x) { return x * x * x; },
+                -2,
+                2,
+                {"-1", "-1", "0", "0", "1", "1"}},
         // Between columns: the midpoint 1/120 and the mean of the first function.
-        CasTall{"EntreColumnes", [](double x) { return x - 1.0 / 120; }, [](double) { return 0.0; },
-                -5, 5, {"0.008333", "0"}},
+        CasTall{"EntreColumnes",
+                [](double x) { return x - 1.0 / 120; },
+                [](double) { return 0.0; },
+                -5,
+                5,
+                {"0.008333", "0"}},
         // The sign change at the pole is a jump of more than one Y unit.
-        CasTall{"PolRebutjat", [](double x) { return 1 / (x - 0.01); },
-                [](double) { return 0.0; }, -5, 5, {}}),
+        CasTall{"PolRebutjat",
+                [](double x) { return 1 / (x - 0.01); },
+                [](double) { return 0.0; },
+                -5,
+                5,
+                {}}),
     [](const auto& info) { return std::string(info.param.nom); });
 
 TEST(TallsMarques, LiniaIFilesDeLesEtiquetes) {
@@ -98,7 +114,7 @@ TEST(TallsTracat, PausaAlTallSobreLEixYICancel) {
     ASSERT_EQ(b.finestra.pauses.size(), 2u);
     EXPECT_EQ(b.finestra.pauses[1], "x = 0   y = 0" + std::string(39, ' '));
     EXPECT_EQ(b.Textos(), (V{"-1", "-1", "0", "0"}));
-    EXPECT_TRUE(b.vista.DibuixarEixY); // drawn again once the scan ends
+    EXPECT_TRUE(b.vista.DibuixarEixY);    // drawn again once the scan ends
     EXPECT_GT(b.Linies(ColorGroc), 100u); // the cursor between the curves
 }
 
@@ -118,8 +134,7 @@ TEST(TallsTracat, TallSobreLEixYNoEsRepintaAmbLEix) {
     FinestraEixos w;
     w.vista = &b.vista;
     b.resultats.AnalisiActiva = AnalisiTalls;
-    EscombratTalls t({b.resultats, b.mostres, b.eixos, b.opcions, b.vista, b.missatges, w, "F"},
-                     g);
+    EscombratTalls t({b.resultats, b.mostres, b.eixos, b.opcions, b.vista, b.missatges, w, "F"}, g);
     ASSERT_EQ(t.Iniciar(), 0);
     EXPECT_EQ(ExecutarTalls(t), ResultatPas::Acabat);
     ASSERT_EQ(w.pauses.size(), 3u);
@@ -155,8 +170,9 @@ struct Panell {
     PanellPunt panell;
     ContextPunt ctx;
     Panell(const char* formula, F f, bool tracat = false)
-        : banc(f, tracat, Eixos(-7.5, 7.5, 1, -5, 5, 1)), slot{formula, {}},
-          ctx{banc.Context(), slot, parametres, calc, panell} {
+        : banc(f, tracat, Eixos(-7.5, 7.5, 1, -5, 5, 1)), slot{formula, {}}, ctx{banc.Context(),
+                                                                                 slot, parametres,
+                                                                                 calc, panell} {
         banc.resultats.PrecisioX = 0.025;
     }
     std::vector<std::array<int, 4>> Segments() const {
@@ -234,7 +250,8 @@ TEST(DerivadaPunt, VoraDretaFaServirLaColumna619) {
 }
 
 TEST(DerivadaPunt, PassosTracenLaCorbaIParenALaVora) {
-    Panell p("x^2", [](double x) { return x * x; }, true);
+    Panell p(
+        "x^2", [](double x) { return x * x; }, true);
     IniciarPunt(p.ctx, AnalisiDerivadaPunt);
     EXPECT_TRUE(p.banc.resultats.Corba.MostrarCorbaResultat);
     for (int i = 0; i < 10; ++i)
@@ -296,9 +313,10 @@ TEST(Entrada, NumeroDecimal) {
         int estat;
         double valor;
     };
-    const Cas casos[] = {{"1,5", 0, 1.5},  {" -2.25 ", 0, -2.25}, {"+3", 0, 3}, {"+-3", 1, 0},
-                         {"1 2", 1, 0},    {"", 1, 0},            {"abc", 1, 0}, {"nan", 1, 0},
-                         {"1e3", 1, 0},    {"PI", 1, 0},          {"-", 1, 0}};
+    const Cas casos[] = {
+        {"1,5", 0, 1.5}, {" -2.25 ", 0, -2.25}, {"+3", 0, 3},  {"+-3", 1, 0}, {"1 2", 1, 0},
+        {"", 1, 0},      {"abc", 1, 0},         {"nan", 1, 0}, {"1e3", 1, 0}, {"PI", 1, 0},
+        {"-", 1, 0}};
     for (const auto& cas : casos) {
         double v = 0;
         EXPECT_EQ(LlegirNumeroDecimal(cas.text, v), cas.estat) << cas.text;
