@@ -143,22 +143,58 @@ TEST(TallsTracat, TallSobreLEixYNoEsRepintaAmbLEix) {
     EXPECT_TRUE(b.vista.DibuixarEixY); // and back once the scan ends
 }
 
-TEST(TallsTracat, EscapeGuardaElCursorDurantLaPausa) {
-    Banc b([](double x) { return x + 3; }, true, Eixos(-5, 5, 1, -5, 5, 1));
+// Without cuts, each column's cursor (red and yellow) is erased with the
+// background at the next column (the last one at once), and the curve pieces
+// behind it are drawn again in the curves' colours.
+TEST(TallsTracat, CursorEsborratICorbesReparades) {
+    Banc b([](double x) { return x / 10 + 3; }, true, Eixos(-5, 5, 1, -5, 5, 1));
     const MostresFuncio g = Mostrejar(b.eixos, [](double) { return 0.5; });
     b.resultats.AnalisiActiva = AnalisiTalls;
     EscombratTalls t(b.Context(), g);
     ASSERT_EQ(t.Iniciar(), 0);
-    for (int i = 0; i < 10; ++i)
-        ASSERT_EQ(t.Pas(), ResultatPas::Continua);
-    b.resultats.PausaDemanada = true;
-    EXPECT_EQ(t.Pas(), ResultatPas::Continua);
-    ASSERT_EQ(b.finestra.segmentsEnPausa.size(), 1u);
-    EXPECT_EQ(b.finestra.segmentsEnPausa[0], 2); // the cursor's two lines
-    EXPECT_EQ(b.resultats.Segments.nombre, 0);
-    b.resultats.AturarCalcul = true;
-    EXPECT_EQ(t.Pas(), ResultatPas::Aturat);
-    EXPECT_EQ(b.resultats.TextEstat.substr(0, 4), "x = ");
+    EXPECT_EQ(ExecutarTalls(t), ResultatPas::Acabat);
+    EXPECT_TRUE(b.finestra.pauses.empty());
+    EXPECT_EQ(b.Linies(ColorVermell), 596u);
+    EXPECT_EQ(b.Linies(ColorGroc), 596u);
+    EXPECT_EQ(b.Linies(ColorBlanc), 596u);
+    EXPECT_EQ(b.Linies(ColorBlau), 2u * 596u);
+    EXPECT_EQ(b.Linies(ColorLlima), 2u * 596u);
+}
+
+// Escape at column 33 (x = -4.78333): the pause shows the traced status and,
+// where both functions are defined, keeps the cursor's two lines in the list
+// until the scan goes on; a stop request then leaves the last status.
+TEST(TallsTracat, EscapeGuardaElCursorDurantLaPausa) {
+    struct Cas {
+        F f;
+        std::string text;
+        int segments;
+    };
+    const Cas casos[] = {
+        {[](double x) { return x + 3; }, "x = -4.78333   ABS(y1-y2) = 2.28333", 2},
+        {[](double x) -> std::optional<double> {
+             if (x < -4) return std::nullopt;
+             return x;
+         },
+         "x = -4.78333   NO té imatge", 0},
+    };
+    for (const auto& cas : casos) {
+        Banc b(cas.f, true, Eixos(-5, 5, 1, -5, 5, 1));
+        const MostresFuncio g = Mostrejar(b.eixos, [](double) { return 0.5; });
+        b.resultats.AnalisiActiva = AnalisiTalls;
+        EscombratTalls t(b.Context(), g);
+        ASSERT_EQ(t.Iniciar(), 0);
+        for (int i = 0; i < 10; ++i)
+            ASSERT_EQ(t.Pas(), ResultatPas::Continua);
+        b.resultats.PausaDemanada = true;
+        EXPECT_EQ(t.Pas(), ResultatPas::Continua);
+        EXPECT_EQ(b.finestra.pauses, (V{cas.text}));
+        EXPECT_EQ(b.finestra.segmentsEnPausa, (std::vector<int>{cas.segments}));
+        EXPECT_EQ(b.resultats.Segments.nombre, 0);
+        b.resultats.AturarCalcul = true;
+        EXPECT_EQ(t.Pas(), ResultatPas::Aturat);
+        EXPECT_EQ(b.resultats.TextEstat, cas.text);
+    }
 }
 
 // The point panel on the default axes (-7.5..7.5, -5..5, 40 logical units each).

@@ -63,6 +63,17 @@ INSTANTIATE_TEST_SUITE_P(
         Cas{"LimitForaDeRang",
             {"integral-definida", "1", "--limits", "0", "20"},
             "missatge: Valor final de la x massa gran.\nestat: \n"},
+        Cas{"IntegralDeUInvertida", Amb({"integral-definida", "1", "--limits", "2", "0"}, eixos10),
+            "estat: Integral definida entre 2 i 0 = -2\n"},
+        // 1/6 less the trapezoids' h^2/6 on columns 0.025 wide.
+        Cas{"AreaParabolaRecta",
+            {"area", "x^2", "x", "--limits", "0", "1"},
+            "estat: Àrea entre 0 i 1 = 0.166562\n"},
+        // The limit check shows the bar again: the second answer is a cancel.
+        Cas{"AreaNoDefinidaAlLimit",
+            {"area", "ln(x)", "x", "--limits", "-1", "1", "--idioma", "es"},
+            "missatge: La primera función NO está definida para el valor x inicial\n"
+            "estat: Área entre -1 i 1 = 0\n"},
         Cas{"SenseLimitsEsCancel", {"integral-definida", "1"}, "estat: \n"},
         // Column 350 falls on x = 0.5: an exact cut; low precision writes a comma.
         Cas{"TallExacte",
