@@ -2,11 +2,17 @@
 // default axes, results cleared before every run, drawn on a canvas that
 // ignores its calls. The peer of the root scan is a bare loop over the same
 // samples that only counts the sign changes (no marks, labels or texts).
+// Then a full repaint on the recording canvas with six functions and a full
+// overlay (651 segments of which 600 hatched, 651 labels, the green curve), on a
+// window of the logical size and on one twice as wide and high; its peer records
+// the same number of lines straight on the canvas.
 #include "analysis/ComandesAnalisi.h"
 #include "functionset/UnitVariables.h"
+#include "view/Dibuix.h"
 
 #include <benchmark/benchmark.h>
 
+#include <initializer_list>
 #include <memory>
 #include <string>
 
@@ -73,19 +79,20 @@ struct Escenari {
     Calculador calc;
     bool valid = false;
 
-    Escenari() {
+    explicit Escenari(std::initializer_list<const char*> formules = {"3*sin(2x)+x/4", "x^2/8-2"}) {
         ReiniciarConjunt(*cf);
-        cf->Slots[0].Text = "3*sin(2x)+x/4";
-        cf->Slots[1].Text = "x^2/8-2";
-        valid = AplicarFuncions(*cf, calc) == 0 && cf->NombreFuncions == 2;
+        std::size_t i = 0;
+        for (const char* f : formules)
+            cf->Slots[i++].Text = f;
+        valid = AplicarFuncions(*cf, calc) == 0 && cf->NombreFuncions == static_cast<int>(i);
         opcions.MenuTrassarElsCalculs = false;
     }
     void Executar(int analisi) {
         BuidarResultats(*r);
         r->PrecisioX = 0.025;
         r->PrecisioY = 0.025;
-        ContextAnalisi ctx{*r,    cf->MostresColumna[0], cf->Eixos, opcions, vista,
-                           missatges, finestra,          cf->Slots[0].Text};
+        ContextAnalisi ctx{*r,       cf->MostresColumna[0], cf->Eixos, opcions, vista, missatges,
+                           finestra, cf->Slots[0].Text};
         EntradesFixes entrades;
         ExecutarComandaAnalisi(ctx, analisi, &cf->MostresColumna[1], cf->Parametres, entrades);
     }
@@ -112,11 +119,68 @@ void ArrelsBucle(benchmark::State& state) {
         int n = 0;
         for (int c = 23; c <= 618; ++c) {
             const double a = f.Y(c - 1), b = f.Y(c);
-            n += f.Definida(c) && (b == 0 || (f.Definida(c - 1) && ((a > 0 && b < 0) ||
-                                                                    (a < 0 && b > 0))));
+            n += f.Definida(c) &&
+                 (b == 0 || (f.Definida(c - 1) && ((a > 0 && b < 0) || (a < 0 && b > 0))));
         }
         benchmark::DoNotOptimize(n);
     }
+}
+
+// Six functions sampled on the default axes and an overlay whose lists are full.
+struct EscenariRepintat : Escenari {
+    EscenariRepintat() : Escenari({"sin(x)", "x^2/4-3", "1/x", "abs(x)-2", "cos(2x)*3", "x/2"}) {
+        opcions.MenuTrama = true;
+        opcions.MenuMostrarValorUnitatEixos = true;
+        // Two boundary lines, 600 hatched columns, then short marks up to 651.
+        EstatResultats& e = *r;
+        e.Segments.Afegir(20, 100, 20, 220);
+        e.Segments.Afegir(620, 100, 620, 220);
+        for (int c = 20; c < 620; ++c)
+            e.Segments.Afegir(c, 220, c, 100 + c % 50, true);
+        for (int c = 20; !e.Segments.Ple(); c += 12)
+            e.Segments.Afegir(c, 216, c, 224);
+        for (int i = 0; !e.Etiquetes.Ple(); ++i)
+            e.Etiquetes.Afegir(20 + i % 600, 40 + i % 380, "-1,234567");
+        for (int c = 20; c <= 620; ++c)
+            e.Corba.Fixar(c, (c - 320) / 40.0);
+        e.Corba.MostrarCorbaResultat = true;
+        e.TextEstat = "Integral definida entre -7.5 i 7.5 = 12.345";
+    }
+};
+
+void RepintarComplet(benchmark::State& state) {
+    EscenariRepintat e;
+    if (!e.valid) {
+        state.SkipWithError("the six functions were not sampled");
+        return;
+    }
+    const int escala = static_cast<int>(state.range(0));
+    LlencEnregistrador llenc(640 * escala, 460 * escala);
+    for (auto _ : state) {
+        llenc.Esborrar();
+        Repintar(llenc, *e.cf, e.opcions, e.vista, *e.r);
+        benchmark::DoNotOptimize(llenc.crides.data());
+    }
+    state.counters["crides"] = static_cast<double>(llenc.crides.size());
+}
+
+// The peer: as many lines as the repaint records, straight on the canvas.
+void RepintarBucle(benchmark::State& state) {
+    EscenariRepintat e;
+    const int escala = static_cast<int>(state.range(0));
+    LlencEnregistrador llenc(640 * escala, 460 * escala);
+    Repintar(llenc, *e.cf, e.opcions, e.vista, *e.r);
+    const std::size_t linies = llenc.DelTipus(LlencEnregistrador::Tipus::Linia).size();
+    for (auto _ : state) {
+        llenc.Esborrar();
+        for (std::size_t i = 0; i < linies; ++i) {
+            const int x = static_cast<int>(i % 640);
+            llenc.MoureA(x, 0);
+            llenc.LiniaA(x, 440);
+        }
+        benchmark::DoNotOptimize(llenc.crides.data());
+    }
+    state.counters["linies"] = static_cast<double>(linies);
 }
 
 struct Cas {
@@ -150,6 +214,14 @@ const bool kRegistrats = [] {
                                      Escombrar, cas.analisi)
             ->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("Escombrat/bucle/arrels", ArrelsBucle)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("Repintar/tracima/sis-funcions-resultats-plens", RepintarComplet)
+        ->Arg(1)
+        ->Arg(2)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("Repintar/bucle/mateixes-linies", RepintarBucle)
+        ->Arg(1)
+        ->Arg(2)
         ->Unit(benchmark::kMicrosecond);
     return true;
 }();

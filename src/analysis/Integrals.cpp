@@ -62,6 +62,9 @@ int CalculIntegral::Iniciar(double a, double b) {
     acabat_ = true; // until the column loop may run
     if (an != AnalisiIntegralDefinida && an != AnalisiIntegralLinia && !area) return 1;
     if (area && segona_ == nullptr) return 1;
+    // The integrals' own status strip is 300 pixels wide at the current height,
+    // whatever an earlier scan (the cuts use 200) or window size left there.
+    r.Rectangle.Fixar(ctx_.finestra.Canvas().AlcadaClient());
     if (an != AnalisiIntegralDefinida && b < a) std::swap(a, b);
     a_ = a;
     b_ = b;

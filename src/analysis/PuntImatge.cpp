@@ -110,12 +110,13 @@ int AcceptarPunt(ContextPunt& ctx) {
         else if (f.Definida(c - 1))
             pendent = (f.Y(c) - f.Y(c - 1)) / h;
         pendent = ArrodonirPerMostrar(pendent);
-        ctx.panell.TextY = "y' = " + (a.opcions.MenuPrecisioBaixa
-                                          ? NumeroATextPrecisioBaixa(pendent, r.PrecisioX)
-                                          : NumeroAText(pendent));
+        ctx.panell.TextY =
+            "y' = " + (a.opcions.MenuPrecisioBaixa ? NumeroATextPrecisioBaixa(pendent, r.PrecisioX)
+                                                   : NumeroAText(pendent));
         const double d = 100 / e.PasLogicX * e.XUnitat;
-        linia = {c - 100, ArrodonirPixel(e.OrigenLogicY - (y - d * pendent) * e.PasLogicY / e.YUnitat),
-                 c + 100, ArrodonirPixel(e.OrigenLogicY - (y + d * pendent) * e.PasLogicY / e.YUnitat)};
+        linia = {
+            c - 100, ArrodonirPixel(e.OrigenLogicY - (y - d * pendent) * e.PasLogicY / e.YUnitat),
+            c + 100, ArrodonirPixel(e.OrigenLogicY - (y + d * pendent) * e.PasLogicY / e.YUnitat)};
         segona = true;
         if (a.opcions.MenuTrassarElsCalculs) r.Corba.Fixar(c, pendent);
     } else if (estat == 0) {
@@ -177,7 +178,8 @@ int MarcarClic(ContextAnalisi& ctx, int px, int py) {
     EstatResultats& r = ctx.resultats;
     const EixosFuncions& e = ctx.eixos;
     const PuntPunter p = PuntDelPunter(e, ctx.vista, px, py);
-    if (r.Segments.nombre >= LimitMarquesClic) {
+    // A full label list refuses the mark too, so a mark never lacks its label.
+    if (r.Segments.nombre >= LimitMarquesClic || r.Etiquetes.Ple()) {
         ctx.finestra.MostrarMissatge(ctx.missatges.Missatge(MissatgeMassaPunts));
         return 2;
     }
@@ -185,8 +187,7 @@ int MarcarClic(ContextAnalisi& ctx, int px, int py) {
     const int eixX = ArrodonirPixel(e.OrigenLogicY), eixY = ArrodonirPixel(e.OrigenLogicX);
     r.Segments.Afegir(p.columna, p.fila, p.columna, eixX);
     r.Segments.Afegir(eixY, p.fila, p.columna, p.fila);
-    r.Etiquetes.Afegir(p.columna, p.fila,
-                       "(" + NumeroAText(p.x) + ";" + NumeroAText(p.y) + ")");
+    r.Etiquetes.Afegir(p.columna, p.fila, "(" + NumeroAText(p.x) + ";" + NumeroAText(p.y) + ")");
     Llenc& l = ctx.finestra.Canvas();
     l.FixarColorLlapis(ColorVermell);
     DibuixarLinia(l, ctx.vista, p.columna, p.fila, p.columna, eixX);

@@ -71,7 +71,8 @@ std::string TextCoordenades(const EixosFuncions& e, const PuntPunter& p);
 // A left click that marks its point (option "Al clicar es marquen les
 // coordenades"): two red segments to the axes and the label "(x;y)". Returns 0
 // when marked, 1 when the point is not strictly inside the axis ranges (nothing
-// happens), 2 when 650 segments are stored already (message 204 shown).
+// happens), 2 when 650 segments or 651 labels are stored already (message 204
+// shown, nothing added).
 int MarcarClic(ContextAnalisi& ctx, int px, int py);
 
 } // namespace tracima

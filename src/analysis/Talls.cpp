@@ -8,8 +8,8 @@
 
 namespace tracima {
 
-EscombratTalls::EscombratTalls(ContextAnalisi ctx, const MostresFuncio& segona,
-                               Color colorPrimera, Color colorSegona)
+EscombratTalls::EscombratTalls(ContextAnalisi ctx, const MostresFuncio& segona, Color colorPrimera,
+                               Color colorSegona)
     : ctx_(ctx), segona_(segona), color1_(colorPrimera), color2_(colorSegona) {}
 
 Color EscombratTalls::Fons() const {
@@ -124,8 +124,7 @@ ResultatPas EscombratTalls::Pas() {
             y = ArrodonirPerMostrar(f1.Y(c));
             incertesa_ = 0;
         } else {
-            x = ArrodonirPerMostrar(((2.0 * c - 1) / 2 - e.OrigenLogicX) * e.XUnitat /
-                                    e.PasLogicX);
+            x = ArrodonirPerMostrar(((2.0 * c - 1) / 2 - e.OrigenLogicX) * e.XUnitat / e.PasLogicX);
             y = ArrodonirPerMostrar((f1.Y(c) + f1.Y(c - 1)) / 2);
             incertesa_ = (std::fabs(d1) + std::fabs(d0)) / 2;
             r.PrecisioX = ArrodonirPerMostrar(e.XUnitat / e.PasLogicX);
@@ -136,6 +135,9 @@ ResultatPas EscombratTalls::Pas() {
         if (p != ResultatPas::Continua) return p;
     } else if (Tracat() && f1.Definida(c) && NovaColumnaDispositiu(c)) {
         if (c == 618 && cursor) EsborrarCursor(k);
+        // A repaint in a pause draws the vertical axis again; once a cut lies on
+        // it, the axis redraws of the tracing must keep leaving it out.
+        if (tallSobreEixY_) ctx_.vista.DibuixarEixY = false;
         ctx_.finestra.DibuixarEixos();
         RepararCorbes(c);
     }

@@ -12,8 +12,8 @@ class EscombratTalls {
     // ctx.funcio is the first function (FuncioUnica), `segona` the second one;
     // ctx.resultats.AnalisiActiva must be 18. `colorPrimera` and `colorSegona`
     // are the curve colours used to repair the curves behind the tracing cursor.
-    EscombratTalls(ContextAnalisi ctx, const MostresFuncio& segona,
-                   Color colorPrimera = ColorBlau, Color colorSegona = ColorLlima);
+    EscombratTalls(ContextAnalisi ctx, const MostresFuncio& segona, Color colorPrimera = ColorBlau,
+                   Color colorSegona = ColorLlima);
 
     // Start steps (caption, status strip, precisions 0). Returns 0, or 1 when
     // AnalisiActiva is not 18.

@@ -6,6 +6,7 @@
 #include "app/Missatges.h"
 #include "cli/Comandes.h"
 #include "engine/UnitTools.h"
+#include "view/Dibuix.h"
 
 #include <memory>
 #include <optional>
@@ -406,9 +407,7 @@ int ComandaAnalitzar(const Arguments& args, std::ostream& out, std::ostream& err
     }
 
     auto resultats = std::make_unique<EstatResultats>();
-    BuidarResultats(*resultats);
-    resultats->PrecisioY = ArrodonirPerMostrar(e.YUnitat / e.PasLogicY);
-    resultats->PrecisioX = ArrodonirPerMostrar(e.XUnitat / e.PasLogicX);
+    NetejarEstatResultats(*resultats, e);
     OpcionsVista opcions;
     opcions.MenuTrassarElsCalculs = false;
     opcions.MenuPrecisioBaixa = !precisioAlta;
@@ -419,13 +418,13 @@ int ComandaAnalitzar(const Arguments& args, std::ostream& out, std::ostream& err
     const MostresFuncio& f1 = cf->MostresColumna[static_cast<std::size_t>(slot1)];
     const MostresFuncio* f2 =
         slot2 >= 0 ? &cf->MostresColumna[static_cast<std::size_t>(slot2)] : nullptr;
-    ContextAnalisi ctx{*resultats, f1,      e, opcions, vista, *missatges, finestra,
-                       cf->FuncioUnica.Text};
+    ContextAnalisi ctx{*resultats, f1,         e,        opcions,
+                       vista,      *missatges, finestra, cf->FuncioUnica.Text};
     if (def->numero == AnalisiImatge || def->numero == AnalisiDerivadaPunt) {
         PanellPunt panell;
         Calculador calcPunt;
-        ContextPunt punt{ctx, cf->Slots[static_cast<std::size_t>(slot1)], cf->Parametres,
-                         calcPunt, panell};
+        ContextPunt punt{ctx, cf->Slots[static_cast<std::size_t>(slot1)], cf->Parametres, calcPunt,
+                         panell};
         IniciarPunt(punt, def->numero);
         if (x) {
             panell.TextX = *x;

@@ -177,9 +177,9 @@ void DibuixarCorbes(Llenc& l, const ConjuntFuncions& cf, const OpcionsVista& o,
         }
     }
 
-    if (finestra)
-        finestra->FixarTitolFinestra(cf.NombreFuncions == 1 ? std::string_view(cf.FuncioUnica.Text)
-                                                            : finestra->TitolPrograma());
+    // With one function the caption is left alone: it holds the formula, or the
+    // title of a scan that a pause or a cancel repaints.
+    if (finestra && cf.NombreFuncions != 1) finestra->FixarTitolFinestra(finestra->TitolPrograma());
 }
 
 int DibuixarEtiqueta(Llenc& l, const EstatResultats& r, int index, const EixosFuncions& eixos,

@@ -69,8 +69,8 @@ void DibuixarEixos(Llenc& l, EixosFuncions& eixos, const OpcionsVista& o, const 
 
 // Curves of the non-empty slots from their column samples, and the data points of
 // interpolation functions with MostrarPunts and of every regression function.
-// With `finestra`, sets the caption: the single function's text when exactly one
-// is defined, else the program title.
+// With `finestra`, the caption becomes the program title unless exactly one
+// function is defined (the caption then keeps its text).
 void DibuixarCorbes(Llenc& l, const ConjuntFuncions& cf, const OpcionsVista& o,
                     const ValorsVista& v, FinestraGrafic* finestra = nullptr);
 

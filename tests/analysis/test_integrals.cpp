@@ -93,6 +93,50 @@ TEST(Integral, PolAturaAmbMissatge) {
     EXPECT_EQ(b.resultats.TextEstat.substr(0, 6), "x = 0 ");
 }
 
+// Traced: Escape pauses with the running status in the dialog, Cancel keeps the
+// hatching drawn so far, a stop request leaves caption and status as they are.
+// The status strip is the integrals' own, 300 pixels wide, even after the cuts
+// left theirs at 200.
+TEST(Integral, TracatPausaCancelIAturada) {
+    struct Cas {
+        bool cancel, aturar;
+        ResultatPas esperat;
+        const char* titol;
+    };
+    const Cas casos[] = {{false, false, ResultatPas::Acabat, "F"},
+                         {true, false, ResultatPas::Cancellat, "F"},
+                         {false, true, ResultatPas::Aturat, "abans"}};
+    for (const auto& cas : casos) {
+        Banc b(u, true);
+        b.resultats.AnalisiActiva = AnalisiIntegralDefinida;
+        b.resultats.Rectangle = {0, 440, 200, 460};
+        b.finestra.titol = "abans";
+        CalculIntegral calcul(b.Context());
+        ASSERT_EQ(calcul.Iniciar(0, 2), 0);
+        for (int i = 0; i < 10; ++i)
+            ASSERT_EQ(calcul.Pas(), ResultatPas::Continua);
+        b.resultats.PausaDemanada = !cas.aturar;
+        b.resultats.AturarCalcul = cas.aturar;
+        b.finestra.respostes = {!cas.cancel};
+        ResultatPas p;
+        while ((p = calcul.Pas()) == ResultatPas::Continua) {
+        }
+        EXPECT_EQ(p, cas.esperat);
+        EXPECT_EQ(b.finestra.titol, cas.titol);
+        EXPECT_FALSE(b.resultats.PausaDemanada);
+        EXPECT_EQ(b.resultats.Rectangle.dreta, 300);
+        if (cas.aturar) {
+            EXPECT_TRUE(b.finestra.pauses.empty());
+            EXPECT_EQ(b.resultats.Segments.nombre, 2 + 10);
+            continue;
+        }
+        ASSERT_EQ(b.finestra.pauses.size(), 1u);
+        // The eleventh column, x = 1/3, already counted: 10 trapezoids of 1/30.
+        EXPECT_EQ(b.finestra.pauses[0], "Integral definida entre 0 i 0.333333 = 0.333333");
+        EXPECT_EQ(b.resultats.Segments.nombre, 2 + (cas.cancel ? 11 : 61));
+    }
+}
+
 // A stepper that did not start does nothing, whatever the caller does next.
 TEST(Integral, SenseIniciarNoFaRes) {
     Banc b(u);

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace tracima::prova {
 namespace {
 
@@ -39,17 +41,33 @@ INSTANTIATE_TEST_SUITE_P(
     Casos, Talls,
     ::testing::Values(
         // Column 350 falls on x = 0.5: an exact cut, not a midpoint.
-        CasTall{"RectesCreuades", [](double x) { return x; }, [](double x) { return -x + 1; }, -5,
-                5, {"0.5", "0.5"}},
+        CasTall{"RectesCreuades",
+                [](double x) { return x; },
+                [](double x) { return -x + 1; },
+                -5,
+                5,
+                {"0.5", "0.5"}},
         // Columns fall on -1, 0 and 1 (h = 1/150).
-        CasTall{"RectaICubica", [](double x) { return x; }, [](double x) { return x * x * x; },
-                -2, 2, {"-1", "-1", "0", "0", "1", "1"}},
+        CasTall{"RectaICubica",
+                [](double x) { return x; },
+                [](double x) { return x * x * x; },
+                -2,
+                2,
+                {"-1", "-1", "0", "0", "1", "1"}},
         // Between columns: the midpoint 1/120 and the mean of the first function.
-        CasTall{"EntreColumnes", [](double x) { return x - 1.0 / 120; }, [](double) { return 0.0; },
-                -5, 5, {"0.008333", "0"}},
+        CasTall{"EntreColumnes",
+                [](double x) { return x - 1.0 / 120; },
+                [](double) { return 0.0; },
+                -5,
+                5,
+                {"0.008333", "0"}},
         // The sign change at the pole is a jump of more than one Y unit.
-        CasTall{"PolRebutjat", [](double x) { return 1 / (x - 0.01); },
-                [](double) { return 0.0; }, -5, 5, {}}),
+        CasTall{"PolRebutjat",
+                [](double x) { return 1 / (x - 0.01); },
+                [](double) { return 0.0; },
+                -5,
+                5,
+                {}}),
     [](const auto& info) { return std::string(info.param.nom); });
 
 TEST(TallsMarques, LiniaIFilesDeLesEtiquetes) {
@@ -96,26 +114,87 @@ TEST(TallsTracat, PausaAlTallSobreLEixYICancel) {
     ASSERT_EQ(b.finestra.pauses.size(), 2u);
     EXPECT_EQ(b.finestra.pauses[1], "x = 0   y = 0" + std::string(39, ' '));
     EXPECT_EQ(b.Textos(), (V{"-1", "-1", "0", "0"}));
-    EXPECT_TRUE(b.vista.DibuixarEixY); // drawn again once the scan ends
+    EXPECT_TRUE(b.vista.DibuixarEixY);    // drawn again once the scan ends
     EXPECT_GT(b.Linies(ColorGroc), 100u); // the cursor between the curves
 }
 
-TEST(TallsTracat, EscapeGuardaElCursorDurantLaPausa) {
-    Banc b([](double x) { return x + 3; }, true, Eixos(-5, 5, 1, -5, 5, 1));
+// The repaint of each pause draws the vertical axis again (DibuixarEixY true);
+// after the cut on the axis column the tracing's axis redraws still leave it out.
+TEST(TallsTracat, TallSobreLEixYNoEsRepintaAmbLEix) {
+    struct FinestraEixos : FinestraProva {
+        ValorsVista* vista = nullptr;
+        std::vector<bool> eixY; // DibuixarEixY at each axis redraw after the cut at 0
+        void Repintar() override { vista->DibuixarEixY = true; }
+        void DibuixarEixos() override {
+            if (pauses.size() >= 2) eixY.push_back(vista->DibuixarEixY);
+        }
+    };
+    Banc b([](double x) { return x; }, true, Eixos(-2, 2, 1, -5, 5, 1));
+    const MostresFuncio g = Mostrejar(b.eixos, [](double x) { return x * x * x; });
+    FinestraEixos w;
+    w.vista = &b.vista;
+    b.resultats.AnalisiActiva = AnalisiTalls;
+    EscombratTalls t({b.resultats, b.mostres, b.eixos, b.opcions, b.vista, b.missatges, w, "F"}, g);
+    ASSERT_EQ(t.Iniciar(), 0);
+    EXPECT_EQ(ExecutarTalls(t), ResultatPas::Acabat);
+    ASSERT_EQ(w.pauses.size(), 3u);
+    ASSERT_FALSE(w.eixY.empty());
+    EXPECT_EQ(std::count(w.eixY.begin(), w.eixY.end(), true), 0);
+    EXPECT_TRUE(b.vista.DibuixarEixY); // and back once the scan ends
+}
+
+// Without cuts, each column's cursor (red and yellow) is erased with the
+// background at the next column (the last one at once), and the curve pieces
+// behind it are drawn again in the curves' colours.
+TEST(TallsTracat, CursorEsborratICorbesReparades) {
+    Banc b([](double x) { return x / 10 + 3; }, true, Eixos(-5, 5, 1, -5, 5, 1));
     const MostresFuncio g = Mostrejar(b.eixos, [](double) { return 0.5; });
     b.resultats.AnalisiActiva = AnalisiTalls;
     EscombratTalls t(b.Context(), g);
     ASSERT_EQ(t.Iniciar(), 0);
-    for (int i = 0; i < 10; ++i)
-        ASSERT_EQ(t.Pas(), ResultatPas::Continua);
-    b.resultats.PausaDemanada = true;
-    EXPECT_EQ(t.Pas(), ResultatPas::Continua);
-    ASSERT_EQ(b.finestra.segmentsEnPausa.size(), 1u);
-    EXPECT_EQ(b.finestra.segmentsEnPausa[0], 2); // the cursor's two lines
-    EXPECT_EQ(b.resultats.Segments.nombre, 0);
-    b.resultats.AturarCalcul = true;
-    EXPECT_EQ(t.Pas(), ResultatPas::Aturat);
-    EXPECT_EQ(b.resultats.TextEstat.substr(0, 4), "x = ");
+    EXPECT_EQ(ExecutarTalls(t), ResultatPas::Acabat);
+    EXPECT_TRUE(b.finestra.pauses.empty());
+    EXPECT_EQ(b.Linies(ColorVermell), 596u);
+    EXPECT_EQ(b.Linies(ColorGroc), 596u);
+    EXPECT_EQ(b.Linies(ColorBlanc), 596u);
+    EXPECT_EQ(b.Linies(ColorBlau), 2u * 596u);
+    EXPECT_EQ(b.Linies(ColorLlima), 2u * 596u);
+}
+
+// Escape at column 33 (x = -4.78333): the pause shows the traced status and,
+// where both functions are defined, keeps the cursor's two lines in the list
+// until the scan goes on; a stop request then leaves the last status.
+TEST(TallsTracat, EscapeGuardaElCursorDurantLaPausa) {
+    struct Cas {
+        F f;
+        std::string text;
+        int segments;
+    };
+    const Cas casos[] = {
+        {[](double x) { return x + 3; }, "x = -4.78333   ABS(y1-y2) = 2.28333", 2},
+        {[](double x) -> std::optional<double> {
+             if (x < -4) return std::nullopt;
+             return x;
+         },
+         "x = -4.78333   NO té imatge", 0},
+    };
+    for (const auto& cas : casos) {
+        Banc b(cas.f, true, Eixos(-5, 5, 1, -5, 5, 1));
+        const MostresFuncio g = Mostrejar(b.eixos, [](double) { return 0.5; });
+        b.resultats.AnalisiActiva = AnalisiTalls;
+        EscombratTalls t(b.Context(), g);
+        ASSERT_EQ(t.Iniciar(), 0);
+        for (int i = 0; i < 10; ++i)
+            ASSERT_EQ(t.Pas(), ResultatPas::Continua);
+        b.resultats.PausaDemanada = true;
+        EXPECT_EQ(t.Pas(), ResultatPas::Continua);
+        EXPECT_EQ(b.finestra.pauses, (V{cas.text}));
+        EXPECT_EQ(b.finestra.segmentsEnPausa, (std::vector<int>{cas.segments}));
+        EXPECT_EQ(b.resultats.Segments.nombre, 0);
+        b.resultats.AturarCalcul = true;
+        EXPECT_EQ(t.Pas(), ResultatPas::Aturat);
+        EXPECT_EQ(b.resultats.TextEstat, cas.text);
+    }
 }
 
 // The point panel on the default axes (-7.5..7.5, -5..5, 40 logical units each).
@@ -127,8 +206,9 @@ struct Panell {
     PanellPunt panell;
     ContextPunt ctx;
     Panell(const char* formula, F f, bool tracat = false)
-        : banc(f, tracat, Eixos(-7.5, 7.5, 1, -5, 5, 1)), slot{formula, {}},
-          ctx{banc.Context(), slot, parametres, calc, panell} {
+        : banc(f, tracat, Eixos(-7.5, 7.5, 1, -5, 5, 1)), slot{formula, {}}, ctx{banc.Context(),
+                                                                                 slot, parametres,
+                                                                                 calc, panell} {
         banc.resultats.PrecisioX = 0.025;
     }
     std::vector<std::array<int, 4>> Segments() const {
@@ -206,7 +286,8 @@ TEST(DerivadaPunt, VoraDretaFaServirLaColumna619) {
 }
 
 TEST(DerivadaPunt, PassosTracenLaCorbaIParenALaVora) {
-    Panell p("x^2", [](double x) { return x * x; }, true);
+    Panell p(
+        "x^2", [](double x) { return x * x; }, true);
     IniciarPunt(p.ctx, AnalisiDerivadaPunt);
     EXPECT_TRUE(p.banc.resultats.Corba.MostrarCorbaResultat);
     for (int i = 0; i < 10; ++i)
@@ -253,6 +334,13 @@ TEST(Punter, LecturaIMarcaDeClic) {
     EXPECT_EQ(b.resultats.Segments.nombre, 650);
     ASSERT_EQ(b.finestra.missatges.size(), 1u);
     EXPECT_EQ(b.finestra.missatges[0], "No és possible dibuixar més punts. Netejar  la finestra.");
+
+    // Labels left by an earlier analysis fill their list: the mark is refused too.
+    b.resultats.Segments.Buidar();
+    while (!b.resultats.Etiquetes.Ple())
+        b.resultats.Etiquetes.Afegir(0, 0, "x");
+    EXPECT_EQ(MarcarClic(ctx, 800, 280), 2);
+    EXPECT_EQ(b.resultats.Segments.nombre, 0);
 }
 
 TEST(Entrada, NumeroDecimal) {
@@ -261,13 +349,16 @@ TEST(Entrada, NumeroDecimal) {
         int estat;
         double valor;
     };
-    const Cas casos[] = {{"1,5", 0, 1.5},  {" -2.25 ", 0, -2.25}, {"+3", 0, 3}, {"+-3", 1, 0},
-                         {"1 2", 1, 0},    {"", 1, 0},            {"abc", 1, 0}, {"nan", 1, 0},
-                         {"1e3", 1, 0},    {"PI", 1, 0},          {"-", 1, 0}};
+    const Cas casos[] = {
+        {"1,5", 0, 1.5}, {" -2.25 ", 0, -2.25}, {"+3", 0, 3},  {"+-3", 1, 0}, {"1 2", 1, 0},
+        {"", 1, 0},      {"abc", 1, 0},         {"nan", 1, 0}, {"1e3", 1, 0}, {"PI", 1, 0},
+        {"-", 1, 0}};
     for (const auto& cas : casos) {
         double v = 0;
         EXPECT_EQ(LlegirNumeroDecimal(cas.text, v), cas.estat) << cas.text;
-        if (cas.estat == 0) EXPECT_DOUBLE_EQ(v, cas.valor) << cas.text;
+        if (cas.estat == 0) {
+            EXPECT_DOUBLE_EQ(v, cas.valor) << cas.text;
+        }
     }
 }
 

@@ -54,17 +54,26 @@ INSTANTIATE_TEST_SUITE_P(
         Cas{"ParametreDonat", {"arrels", "-p", "A=2*2", "x^2-A"}, "-2\n2\nestat: Arrels\n"},
         // "-x+1" is a formula, not an option.
         Cas{"FormulaAmbGuio", {"arrels", "-x+1"}, "1\nestat: Arrels\n"},
-        Cas{"ArcDeLaRecta",
-            Amb({"integral-linia", "x", "--limits", "3", "0"}, eixos10),
+        Cas{"ArcDeLaRecta", Amb({"integral-linia", "x", "--limits", "3", "0"}, eixos10),
             "estat: Integral de línia entre 0 i 3 = 4.24264\n"},
-        Cas{"IntegralPelPol",
-            Amb({"integral-definida", "1/x", "--limits", "-1", "1"}, eixos10),
+        Cas{"IntegralPelPol", Amb({"integral-definida", "1/x", "--limits", "-1", "1"}, eixos10),
             "missatge: NO té imatge, la funció integral no està ben definida\n"
             "estat: x = 0  NO té imatge\n"},
         // Out of range: the bar stays open and the second answer is a cancel.
         Cas{"LimitForaDeRang",
             {"integral-definida", "1", "--limits", "0", "20"},
             "missatge: Valor final de la x massa gran.\nestat: \n"},
+        Cas{"IntegralDeUInvertida", Amb({"integral-definida", "1", "--limits", "2", "0"}, eixos10),
+            "estat: Integral definida entre 2 i 0 = -2\n"},
+        // 1/6 less the trapezoids' h^2/6 on columns 0.025 wide.
+        Cas{"AreaParabolaRecta",
+            {"area", "x^2", "x", "--limits", "0", "1"},
+            "estat: Àrea entre 0 i 1 = 0.166562\n"},
+        // The limit check shows the bar again: the second answer is a cancel.
+        Cas{"AreaNoDefinidaAlLimit",
+            {"area", "ln(x)", "x", "--limits", "-1", "1", "--idioma", "es"},
+            "missatge: La primera función NO está definida para el valor x inicial\n"
+            "estat: Área entre -1 i 1 = 0\n"},
         Cas{"SenseLimitsEsCancel", {"integral-definida", "1"}, "estat: \n"},
         // Column 350 falls on x = 0.5: an exact cut; low precision writes a comma.
         Cas{"TallExacte",
@@ -74,7 +83,8 @@ INSTANTIATE_TEST_SUITE_P(
         Cas{"DerivadaDeValorAbsolutEnZero",
             {"derivada-punt", "abs(x)", "--x", "0", "--precisio-alta"},
             "estat: x = 0  y' = 0\n"},
-        Cas{"Antiimatges", {"antiimatges", "x^2", "--valor", "1"},
+        Cas{"Antiimatges",
+            {"antiimatges", "x^2", "--valor", "1"},
             "-1\t1\n1\t1\nestat: Antiimatges del 1\n"},
         Cas{"AntiimatgeNoNumerica",
             {"antiimatges", "x^2", "--valor", "abc"},
@@ -93,8 +103,8 @@ TEST(AnalitzarValors, CorbaDerivadaUnaLiniaPerColumna) {
     while (std::getline(in, linia))
         linies.push_back(linia);
     ASSERT_EQ(linies.size(), 602u);
-    EXPECT_EQ(linies[0], "-7.5\t-");   // column 20 never gets a value
-    EXPECT_EQ(linies[360], "1.5\t3");  // column 380: 2x at x = 1.5
+    EXPECT_EQ(linies[0], "-7.5\t-");  // column 20 never gets a value
+    EXPECT_EQ(linies[360], "1.5\t3"); // column 380: 2x at x = 1.5
     EXPECT_EQ(linies[600], "7.5\t-");
     EXPECT_EQ(linies[601], "estat: Funció derivada");
 }

@@ -1,7 +1,6 @@
 // The result state's fixed capacities, the label cut, the result curve's
 // column range, the start-up options and the main window's state object.
 #include "app/EstatPrincipal.h"
-#include "view/Llenc.h"
 
 #include <gtest/gtest.h>
 
@@ -79,15 +78,6 @@ TEST(EstatResultats, ResultCurveCoversColumns20To620Only) {
     EXPECT_EQ(c.Valor(320), 0);
 }
 
-TEST(EstatResultats, StatusStripFollowsTheClientHeight) {
-    RectangleEstat r;
-    r.Fixar(920);
-    EXPECT_EQ(r.esquerra, 0);
-    EXPECT_EQ(r.dalt, 900);
-    EXPECT_EQ(r.dreta, 300);
-    EXPECT_EQ(r.baix, 920);
-}
-
 TEST(EstatPrincipal, StartUpState) {
     const EstatPrincipal e;
     // Options menu at every start: only the singular points, tracing and low
@@ -115,31 +105,6 @@ TEST(EstatPrincipal, StartUpState) {
     EXPECT_DOUBLE_EQ(e.Resultats.PrecisioY, 0.025);
     EXPECT_EQ(e.NomDocument, "SenseNom.trc");
     EXPECT_EQ(e.Parametres()[0], 1);
-}
-
-TEST(LlencEnregistrador, RecordsEveryCallWithThePenItWasDrawnWith) {
-    LlencEnregistrador l(100, 50);
-    l.FixarColorLlapis(ColorVermell);
-    l.FixarGruixLlapis(4);
-    l.FixarEstilLlapis(EstilLlapis::Puntejat);
-    l.MoureA(1, 2);
-    l.LiniaA(3, 4);
-    l.LiniaA(5, 6); // continues from the last end
-    l.OmplirRectangle(0, 0, 100, 50, ColorBlanc);
-    l.EscriureText(7, 8, "y = 4", ColorNegre, ColorBlanc);
-    l.OmplirEllipse(1, 1, 7, 7, ColorBlau);
-    ASSERT_EQ(l.crides.size(), 5u);
-    const auto linies = l.LiniesDeColor(ColorVermell);
-    ASSERT_EQ(linies.size(), 2u);
-    EXPECT_EQ(linies[1].x1, 3);
-    EXPECT_EQ(linies[1].y1, 4);
-    EXPECT_EQ(linies[1].x2, 5);
-    EXPECT_EQ(linies[0].gruix, 4);
-    EXPECT_EQ(linies[0].estil, EstilLlapis::Puntejat);
-    EXPECT_EQ(l.DelTipus(LlencEnregistrador::Tipus::Text)[0].text, "y = 4");
-    EXPECT_EQ(l.AmpladaClient(), 100);
-    l.Esborrar();
-    EXPECT_TRUE(l.crides.empty());
 }
 
 } // namespace
