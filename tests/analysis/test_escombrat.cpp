@@ -35,6 +35,12 @@ struct CasPunts {
 
 class Punts : public ::testing::TestWithParam<CasPunts> {};
 
+// y = x, undefined at x = -1/30 (column 319).
+const F senseMenysH = [](double x) -> std::optional<double> {
+    if (std::fabs(x + 1.0 / 30) < 1e-6) return std::nullopt;
+    return x;
+};
+
 TEST_P(Punts, EtiquetesEsperades) {
     const auto& cas = GetParam();
     Banc b(cas.f, false, cas.eixos);
@@ -101,6 +107,19 @@ INSTANTIATE_TEST_SUITE_P(
                  [](double x) { return 1 / (x - 0.01); },
                  0,
                  {"0", "Pos. dis. infinita"}},
+        // A zero right after an undefined column is a root, but not an anti-image.
+        CasPunts{"ArrelDespresDeForat", AnalisiArrels, senseMenysH, 0, {"0"}},
+        CasPunts{"AntiimatgeDespresDeForat", AnalisiAntiimatge, senseMenysH, 0, {}},
+        // An inflection between columns 320 and 321 passes the test at both; the
+        // second is skipped.
+        CasPunts{"InflexioEntreColumnes",
+                 AnalisiInflexio,
+                 [](double x) {
+                     const double t = x - 1.0 / 60;
+                     return t * t * t - 3 * t;
+                 },
+                 0,
+                 {"0", "0.049995"}},
         // Low precision: a root between columns sets PrecisioX to one column
         // (1/30: two decimals); the inflection doubles it (h = 0.05 -> 0.1: one).
         CasPunts{"ArrelPrecisioBaixa",
