@@ -27,6 +27,11 @@ bool EscombratFuncio::Derivades() const {
     return a == AnalisiDerivada || a == AnalisiSegonaDerivada;
 }
 
+double EscombratFuncio::XMig(int c) const {
+    const EixosFuncions& e = ctx_.eixos;
+    return ArrodonirPerMostrar(((2.0 * c - 1) / 2 - e.OrigenLogicX) * e.H());
+}
+
 bool EscombratFuncio::NovaColumnaDispositiu(int c) const {
     const double e = ctx_.vista.EscalaX;
     return ArrodonirPixel(c * e) != ArrodonirPixel((c - 1) * e);
@@ -65,6 +70,7 @@ int EscombratFuncio::Iniciar() {
     if (a == AnalisiInflexio || (a >= AnalisiCreixement && a <= AnalisiConvexitat))
         r.PrecisioX = 2 * r.PrecisioX;
     r1_ = r2_ = 0;
+    filaEix_ = ArrodonirPixel(ctx_.eixos.OrigenLogicY);
     r.AturarCalcul = false;
     c_ = 23;
     acabat_ = false;
@@ -97,8 +103,8 @@ ResultatPas EscombratFuncio::Pas() {
 
     v_ = f.Y(c);
     r1_ = ArrodonirPixel(e.Fila(f.Y(c)));
-    r2_ = ArrodonirPixel(e.OrigenLogicY);
-    marcaX_ = e.XColumna(c);
+    r2_ = filaEix_;
+    marcaX_.reset(); // x(c) unless the test sets another
     if (Tracat()) {
         std::string text = "x = " + NumeroAText(e.XColumna(c)) + "   ";
         if (!primera_ && f.Definida(c)) {
@@ -123,13 +129,17 @@ ResultatPas EscombratFuncio::Pas() {
         r.Segments.entrades[static_cast<std::size_t>(segmentObert_)].x2 = c;
 
     if (trobat_) {
-        if (!Enregistrar()) return ListaPlena();
-        if (Tracat() && r.AnalisiActiva < AnalisiDerivadaPunt) {
-            ctx_.finestra.Repintar();
-            if (!ctx_.finestra.PreguntarPausa(r.TextEstat)) {
-                RefrescFinal();
-                acabat_ = true;
-                return ResultatPas::Cancellat;
+        // Column 23 is only a starting neighbour: a point found there is neither
+        // shown nor paused at.
+        if (c > 23) {
+            if (!Enregistrar()) return ListaPlena();
+            if (Tracat() && r.AnalisiActiva < AnalisiDerivadaPunt) {
+                ctx_.finestra.Repintar();
+                if (!ctx_.finestra.PreguntarPausa(r.TextEstat)) {
+                    RefrescFinal();
+                    acabat_ = true;
+                    return ResultatPas::Cancellat;
+                }
             }
         }
     } else if (f.Definida(c) && NovaColumnaDispositiu(c)) {
@@ -233,7 +243,7 @@ void EscombratFuncio::ProvarAntiimatge() {
     v_ = T;
     double u = 0;
     if (y1 != T) {
-        marcaX_ = ArrodonirPerMostrar(((2.0 * c - 1) / 2 - e.OrigenLogicX) * e.H());
+        marcaX_ = XMig(c);
         u = std::fabs(y1 - y0);
         r.PrecisioX = ArrodonirPerMostrar(e.H());
     }
@@ -254,7 +264,7 @@ void EscombratFuncio::ProvarArrel() {
     trobat_ = true;
     v_ = 0;
     if (y1 != 0) {
-        marcaX_ = ArrodonirPerMostrar(((2.0 * c - 1) / 2 - e.OrigenLogicX) * e.H());
+        marcaX_ = XMig(c);
         ctx_.resultats.PrecisioX = ArrodonirPerMostrar(e.H());
     }
     r1_ = ArrodonirPixel(e.OrigenLogicY + 4);
@@ -356,8 +366,7 @@ void EscombratFuncio::ProvarInterval() {
                 plena_ = true;
                 return;
             }
-            const int fila = ArrodonirPixel(ctx_.eixos.OrigenLogicY);
-            r.Segments.Afegir(c, fila, c, fila);
+            r.Segments.Afegir(c, filaEix_, c, filaEix_);
             segmentObert_ = r.Segments.nombre - 1;
             obert_ = true;
             trobat_ = true;
@@ -421,7 +430,7 @@ void EscombratFuncio::DibuixarCorbaNova() {
         if (r.Corba.Valida(k)) {
             if (++comptador > 1)
                 DibuixarLinia(l, ctx_.vista, k - 1, ctx_.eixos.Fila(r.Corba.Valor(k - 1)), k,
-                                    ctx_.eixos.Fila(r.Corba.Valor(k)));
+                              ctx_.eixos.Fila(r.Corba.Valor(k)));
         } else {
             comptador = 0;
         }
@@ -452,21 +461,21 @@ bool EscombratFuncio::Enregistrar() {
     const EixosFuncions& e = ctx_.eixos;
     const int c = c_;
     const int a = r.AnalisiActiva;
-    // Column 23 is only a starting neighbour: a point found there is not shown.
-    if (c == 23) return true;
     const bool segona =
         a == AnalisiAntiimatge || (a >= AnalisiDiscontinuitats && a <= AnalisiInflexio);
     if (!HiCap(1, segona ? 2 : 1)) return false;
     Linia(c, r1_, c, r2_, ColorVermell);
     r.Segments.Afegir(c, r1_, c, r2_);
-    if (obreAquesta_) marcaX_ = e.XColumna(c - 1);
-    const int filaEix = ArrodonirPixel(e.OrigenLogicY);
-    r.Etiquetes.Afegir(c, v_ >= 0 ? filaEix : ArrodonirPixel(e.OrigenLogicY - 1),
-                       TextEtiqueta(marcaX_, r.PrecisioX));
+    if (obreAquesta_)
+        marcaX_ = e.XColumna(c - 1);
+    else if (!marcaX_)
+        marcaX_ = e.XColumna(c);
+    r.Etiquetes.Afegir(c, v_ >= 0 ? filaEix_ : ArrodonirPixel(e.OrigenLogicY - 1),
+                       TextEtiqueta(*marcaX_, r.PrecisioX));
     if (ctx_.opcions.MenuMostrarElsPuntsSingulars)
         ctx_.finestra.DibuixarEtiqueta(r.Etiquetes.nombre - 1);
     if (segona) {
-        int fila = (r1_ == filaEix && v_ >= 0) ? r1_ - 1 : r1_;
+        int fila = (r1_ == filaEix_ && v_ >= 0) ? r1_ - 1 : r1_;
         std::string text;
         if (a == AnalisiDiscontinuitats) {
             text = textLimit_;
@@ -479,7 +488,7 @@ bool EscombratFuncio::Enregistrar() {
             ctx_.finestra.DibuixarEtiqueta(r.Etiquetes.nombre - 1);
     }
     if (Tracat()) {
-        r.TextEstat = "x = " + NumeroAText(marcaX_) + "   " +
+        r.TextEstat = "x = " + NumeroAText(*marcaX_) + "   " +
                       (a == AnalisiDiscontinuitats ? textLimit_ : "y = " + NumeroAText(v_));
         EscriureEstat(ctx_);
     }
@@ -534,12 +543,15 @@ int LlegirNumeroDecimal(std::string_view text, double& valor) {
     return 0;
 }
 
+int LlegirValorDecimal(const ContextAnalisi& ctx, std::string_view text, double& valor) {
+    if (LlegirNumeroDecimal(text, valor) == 0) return 0;
+    ctx.finestra.MostrarMissatge(ctx.missatges.Missatge(MissatgeValorNoNumeric));
+    return 1;
+}
+
 int PrepararAntiimatge(ContextAnalisi& ctx, std::string_view text, double& valor) {
     double t = 0;
-    if (LlegirNumeroDecimal(text, t) != 0) {
-        ctx.finestra.MostrarMissatge(ctx.missatges.Missatge(MissatgeValorNoNumeric));
-        return 1;
-    }
+    if (LlegirValorDecimal(ctx, text, t) != 0) return 1;
     valor = ArrodonirPerMostrar(t);
     if (valor < ctx.eixos.YOrigen) {
         ctx.finestra.MostrarMissatge(ctx.missatges.Missatge(MissatgeYMassaPetit));

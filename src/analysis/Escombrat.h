@@ -13,6 +13,7 @@
 #include "view/OpcionsVista.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -75,6 +76,8 @@ class EscombratFuncio {
     bool Tracat() const { return ctx_.opcions.MenuTrassarElsCalculs; }
     bool Derivades() const;
     bool NovaColumnaDispositiu(int c) const;
+    // Display-rounded world x of the midpoint between columns c - 1 and c.
+    double XMig(int c) const;
     Color Fons() const;
     void Linia(double x1, double y1, double x2, double y2, Color color);
     void ProvarColumna();
@@ -107,8 +110,10 @@ class EscombratFuncio {
     bool obreAquesta_ = false; // the point found at c opened an interval
     bool bloqueig_ = false;    // inflection lock
     bool plena_ = false;
-    double v_ = 0, marcaX_ = 0;
+    double v_ = 0;
+    std::optional<double> marcaX_; // set by a test that marks another x than x(c)
     int r1_ = 0, r2_ = 0;
+    int filaEix_ = 0; // ArrodonirPixel(axis row)
     std::string textLimit_;
     std::array<int, 4> liniaTrac_{};
     bool liniaTracDibuixada_ = false;
@@ -124,6 +129,10 @@ ResultatPas ExecutarEscombrat(EscombratFuncio& escombrat);
 // optional sign, "." or "," as decimal separator, no exponent, no formula.
 // Returns 0 with `valor` set, or 1 when the text is no such number.
 int LlegirNumeroDecimal(std::string_view text, double& valor);
+
+// A value typed in the anti-image or integral-function box, read with
+// LlegirNumeroDecimal. Returns 0 with `valor` set, or 1 after message 15.
+int LlegirValorDecimal(const ContextAnalisi& ctx, std::string_view text, double& valor);
 
 // The anti-image command after its input box (the caller handles Cancel): reads
 // `text` as a plain decimal number ("." or ","), checks it (slot 15 when it is no

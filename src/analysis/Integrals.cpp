@@ -225,17 +225,8 @@ ResultatPas CalculIntegral::Pas() {
     return ResultatPas::Continua;
 }
 
-int LlegirValorDecimal(const ContextAnalisi& ctx, std::string_view text, double& x0) {
-    double t = 0;
-    if (LlegirNumeroDecimal(text, t) != 0) {
-        ctx.finestra.MostrarMissatge(ctx.missatges.Missatge(MissatgeValorNoNumeric));
-        return 1;
-    }
-    x0 = ArrodonirPerMostrar(t);
-    return 0;
-}
-
-int CalcularFuncioIntegral(ContextAnalisi& ctx, double x0) {
+int CalcularFuncioIntegral(ContextAnalisi& ctx, double x) {
+    const double x0 = ArrodonirPerMostrar(x);
     const EixosFuncions& e = ctx.eixos;
     const MostresFuncio& f = ctx.funcio;
     EstatResultats& r = ctx.resultats;
@@ -248,12 +239,7 @@ int CalcularFuncioIntegral(ContextAnalisi& ctx, double x0) {
         w.MostrarMissatge(ctx.missatges.Missatge(MissatgeXMassaGran));
         return 2;
     }
-    int s = 620;
-    for (int c = 20; c <= 620; ++c)
-        if (e.XColumna(c) >= x0) {
-            s = c;
-            break;
-        }
+    const int s = ColumnaDelLimit(e, x0);
     if (!f.Definida(s)) {
         w.MostrarMissatge(ctx.missatges.Missatge(MissatgeFuncioNoDefinidaEnX));
         return 3;
@@ -265,8 +251,7 @@ int CalcularFuncioIntegral(ContextAnalisi& ctx, double x0) {
     l.FixarColorLlapis(ColorVerd);
     const auto tram = [&](int ca, double fa, int cb, double fb) {
         const double p = e.Fila(fa), q = e.Fila(fb);
-        if ((p >= 0 && p <= 400) || (q >= 0 && q <= 400))
-            DibuixarLinia(l, ctx.vista, ca, p, cb, q);
+        if ((p >= 0 && p <= 400) || (q >= 0 && q <= 400)) DibuixarLinia(l, ctx.vista, ca, p, cb, q);
     };
     bool complet = true;
     double F = 0, anterior = 0;

@@ -44,14 +44,10 @@ class CalculIntegral {
     bool acabat_ = true; // until Iniciar succeeds
 };
 
-// Runs the integral function from x0 (already display-rounded). Returns 0 when
-// drawn (possibly cut short after message 13), 1 when x0 < X origin (message 16),
-// 2 when x0 > X final (17), 3 when the function is undefined at the start column
-// (27): for 1..3 the caller asks again.
-int CalcularFuncioIntegral(ContextAnalisi& ctx, double x0);
-
-// Reads the typed start of the integral function as a plain decimal number ("."
-// or ","). Returns 0 with `x0` = its display rounding, or 1 after message 15.
-int LlegirValorDecimal(const ContextAnalisi& ctx, std::string_view text, double& x0);
+// Runs the integral function from the typed start `x` (display-rounded here to
+// x0). Returns 0 when drawn (possibly cut short after message 13), 1 when x0 < X
+// origin (message 16), 2 when x0 > X final (17), 3 when the function is
+// undefined at the start column (27): for 1..3 the caller asks again.
+int CalcularFuncioIntegral(ContextAnalisi& ctx, double x);
 
 } // namespace tracima

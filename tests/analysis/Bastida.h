@@ -4,6 +4,7 @@
 #pragma once
 
 #include "analysis/Escombrat.h"
+#include "view/Dibuix.h"
 #include "view/Llenc.h"
 
 #include <cmath>
@@ -22,10 +23,11 @@ struct FinestraProva : FinestraCalcul {
     std::vector<int> segmentsEnPausa; // segment count while paused
     std::vector<std::string> missatges;
     std::string titol;
+    int resultatsDibuixats = 0; // DibuixarResultats calls
     const EstatResultats* resultats = nullptr;
     Llenc& Canvas() override { return llenc; }
     void DibuixarEixos() override {}
-    void DibuixarResultats() override {}
+    void DibuixarResultats() override { ++resultatsDibuixats; }
     void DibuixarEtiqueta(int) override {}
     void Repintar() override {}
     void FixarTitolFinestra(std::string_view t) override { titol = t; }
@@ -97,13 +99,16 @@ struct Banc {
     ContextAnalisi Context() {
         return {resultats, mostres, eixos, opcions, vista, missatges, finestra, "F"};
     }
+    // Clears the results and starts analysis `a` on `e`.
+    int Iniciar(EscombratFuncio& e, int a) {
+        NetejarEstatResultats(resultats, eixos);
+        resultats.AnalisiActiva = a;
+        return e.Iniciar();
+    }
     // Runs analysis `a` untraced or traced (the pause answers come from the queue).
     ResultatPas Executar(int a, double valor = 0) {
-        resultats.AnalisiActiva = a;
-        resultats.PrecisioX = 1.0 / 30;
-        resultats.PrecisioY = 0.05;
         EscombratFuncio e(Context(), valor);
-        if (e.Iniciar() != 0) return ResultatPas::Aturat;
+        if (Iniciar(e, a) != 0) return ResultatPas::Aturat;
         return ExecutarEscombrat(e);
     }
     std::size_t Linies(Color c) const { return finestra.llenc.LiniesDeColor(c).size(); }
