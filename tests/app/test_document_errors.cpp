@@ -170,57 +170,48 @@ TEST(Escriptura, SetsThatCannotBeReadBackAreNotWritten) {
 
 using Fitxers = DirProva;
 
-TEST_F(Fitxers, SavedDocumentReadsBackAndIsApplied) {
+TEST_F(Fitxers, SavingReplacesTheOldFileKeepsItsPermissionsAndReadsBack) {
+    const std::string cami = Escriure("a.trc", "vell");
+    const auto rw = fs::perms::owner_read | fs::perms::owner_write;
+    fs::permissions(cami, rw);
     ConjuntFuncions cf;
     cf.Eixos = {-10, 10, 1, -2, 3, 1};
     cf.Slots[3].Text = "x^2-4";
-    ASSERT_EQ(DesarDocument(Cami("a.trc"), cf), 0);
+    ASSERT_EQ(DesarDocument(cami, cf), 0);
+    std::string esperat;
+    ASSERT_EQ(EscriureTextDocument(cf, esperat), 0);
+    EXPECT_EQ(Contingut(cami), esperat);
+    EXPECT_EQ(fs::status(cami).permissions() & fs::perms::all, rw);
     EXPECT_EQ(NombreFitxers(), 1u) << "no temporary file left";
+    // Read back and applied.
     ConjuntFuncions llegit;
     Calculador calc;
-    ASSERT_EQ(LlegirDocument(Cami("a.trc"), llegit, calc), 0);
+    ASSERT_EQ(LlegirDocument(cami, llegit, calc), 0);
     EXPECT_EQ(llegit.Slots[3].Text, "x^2-4");
     EXPECT_EQ(llegit.FuncioUnica.Index, 4);
     EXPECT_EQ(llegit.MostresColumna[3].Y(380), 0); // column 380 is x = 2, a root
     EXPECT_TRUE(llegit.Comandes.Activa(Comanda::MenuArrels));
 }
 
-TEST_F(Fitxers, SavingReplacesTheOldFileAndKeepsItsPermissions) {
-    const std::string cami = Escriure("b.trc", "vell");
-    const auto rw = fs::perms::owner_read | fs::perms::owner_write;
-    fs::permissions(cami, rw);
-    ConjuntFuncions cf;
-    cf.Slots[0].Text = "x";
-    ASSERT_EQ(DesarDocument(cami, cf), 0);
-    std::string esperat;
-    ASSERT_EQ(EscriureTextDocument(cf, esperat), 0);
-    EXPECT_EQ(Contingut(cami), esperat);
-    EXPECT_EQ(fs::status(cami).permissions() & fs::perms::all, rw);
-    EXPECT_EQ(NombreFitxers(), 1u);
-}
-
-TEST_F(Fitxers, AFailedSaveOrAReadOnlyDocumentLeavesTheOldFileIntact) {
-    ConjuntFuncions arrel;
+TEST_F(Fitxers, FailedSavesLeaveTheOldFileIntact) {
+    ConjuntFuncions cf, arrel;
     arrel.Slots[0].Text = "√";
     const std::string cami = Escriure("c.trc", "anterior");
     EXPECT_EQ(DesarDocument(cami, arrel), MissatgeNoPucDesar);
-    EXPECT_EQ(Contingut(cami), "anterior");
     // The rename of the save must not replace a file without write permission.
     fs::permissions(cami, fs::perms::owner_read | fs::perms::group_read);
-    EXPECT_EQ(DesarDocument(cami, ConjuntFuncions{}), MissatgeNoPucDesar);
+    EXPECT_EQ(DesarDocument(cami, cf), MissatgeNoPucDesar);
     EXPECT_EQ(Contingut(cami), "anterior");
+    for (const std::string& dolent : {Cami("no-hi-es/d.trc"), dir_.string(), std::string()})
+        EXPECT_EQ(DesarDocument(dolent, cf), MissatgeNoPucDesar) << dolent;
     EXPECT_EQ(NombreFitxers(), 1u);
 }
 
-TEST_F(Fitxers, SavingWherePathsDoNotAllowIt) {
-    ConjuntFuncions cf;
-    EXPECT_EQ(DesarDocument(Cami("no-hi-es/d.trc"), cf), MissatgeNoPucDesar);
-    EXPECT_EQ(DesarDocument(dir_.string(), cf), MissatgeNoPucDesar);
-    EXPECT_EQ(DesarDocument("", cf), MissatgeNoPucDesar);
+TEST_F(Fitxers, SavingInAReadOnlyFolderFails) {
     fs::create_directory(dir_ / "nomesLectura");
     fs::permissions(dir_ / "nomesLectura", fs::perms::owner_read | fs::perms::owner_exec);
     if (std::ofstream(Cami("nomesLectura/prova")).good()) GTEST_SKIP() << "running as root";
-    EXPECT_EQ(DesarDocument(Cami("nomesLectura/e.trc"), cf), MissatgeNoPucDesar);
+    EXPECT_EQ(DesarDocument(Cami("nomesLectura/e.trc"), ConjuntFuncions{}), MissatgeNoPucDesar);
 }
 
 TEST_F(Fitxers, SavingThroughALinkWritesTheFileItNames) {
