@@ -93,7 +93,6 @@ TEST(Rebuig, ABadLine) {
         // Found by fuzzing: equal to the final once written with fifteen digits.
         {4, "4.9999999999999995", "range below the fifteenth digit"},
         {9, "1.5", "reserved value not an integer"},
-        {10, "401", "count too big"},
         {10, "-1", "count negative"},
         {27, "4", "K count above its rows"},
         {15, "NaN", "correlation NaN"},
@@ -108,12 +107,27 @@ TEST(Rebuig, ABadLine) {
         {22, std::string("sin\0(x)", 7), "NUL in a text"},
         {22, "x\x81", "0x81, no character in Windows-1252"},
         {22, "x\x9D", "0x9D"},
+        {22, "x\x7F", "DEL"},
     };
     for (const auto& [linia, text, que] : casos) {
         std::vector<std::string> linies = Linies(DocumentValid());
         linies.at(linia) = text;
         EsperarRebutjat(Unir(linies), que);
     }
+}
+
+// With only two points after it a count of 401 would be refused for the
+// missing lines: here all 401 points are there.
+TEST(Rebuig, MoreThan400Points) {
+    ConjuntFuncions cf;
+    cf.Slots[0].Text = EtiquetaInterpolacio;
+    cf.Slots[0].Numerica.NombrePunts = 400;
+    std::string doc;
+    ASSERT_EQ(EscriureTextDocument(cf, doc), 0);
+    std::vector<std::string> linies = Linies(doc);
+    linies.at(10) = "401";
+    linies.insert(linies.begin() + 17 + 800, {"0", "0"});
+    EsperarRebutjat(Unir(linies), "401 points");
 }
 
 TEST(Rebuig, HugeAndBinaryTexts) {
