@@ -203,44 +203,33 @@ TEST(Disposicio, TextsAreStoredAsTypedAndSpanishTitlesAsLabels) {
 }
 
 // Hand-written Windows-1252 files with LF line ends, any first two lines,
-// blanks and exponents, and each Spanish title in F with its table.
-TEST(LecturaManual, LfLinesBlanksExponentsAndSpanishTitles) {
-    const std::pair<const char*, std::string_view> titols[] = {
-        {"INTERPOLACI\xD3N", EtiquetaInterpolacio},
-        {"INTERPOLACI\xD3N LINEAL", EtiquetaInterpolacioLineal},
-        {"REGRESI\xD3N LINEAL  y = ax + b", EtiquetesRegressio[1]},
-        {"REGRESI\xD3N CUADR\xC1TICA  y = ax^2 +bx +c", EtiquetesRegressio[2]},
-        {"REGRESI\xD3N EXPONENCIAL  y = a * b^x", EtiquetesRegressio[3]},
-        {"REGRESI\xD3N EXPONENCIAL  y = a * x^b", EtiquetesRegressio[4]},
-        {"REGRESI\xD3N INVERSA  y = a x/(b+x)", EtiquetesRegressio[5]},
+// blanks and exponents, and each Spanish title in F with its table, whose
+// Extrapolar line is a flag, true only when exactly "1".
+TEST(LecturaManual, LfLinesBlanksExponentsFlagsAndSpanishTitles) {
+    const std::tuple<const char*, std::string_view, const char*, bool> casos[] = {
+        {"INTERPOLACI\xD3N", EtiquetaInterpolacio, "1", true},
+        {"INTERPOLACI\xD3N LINEAL", EtiquetaInterpolacioLineal, "0", false},
+        {"REGRESI\xD3N LINEAL  y = ax + b", EtiquetesRegressio[1], " 1", false},
+        {"REGRESI\xD3N CUADR\xC1TICA  y = ax^2 +bx +c", EtiquetesRegressio[2], "1 ", false},
+        {"REGRESI\xD3N EXPONENCIAL  y = a * b^x", EtiquetesRegressio[3], "2", false},
+        {"REGRESI\xD3N EXPONENCIAL  y = a * x^b", EtiquetesRegressio[4], "", false},
+        {"REGRESI\xD3N INVERSA  y = a x/(b+x)", EtiquetesRegressio[5], "si", false},
     };
-    for (const auto& [castella, etiqueta] : titols) {
+    for (const auto& [castella, etiqueta, bandera, extrapolar] : casos) {
         const std::string text = "qualsevol cosa\n\n  -10\n1E1\n-2.5e+0\n +2.5\n  1\n0.5\n" +
-                                 std::string(castella) +
-                                 "\n7\n3\n0\n1\n1\n2*X+1\n0.99\n1\n0\n1\n1\n3\n2\n5\nx\n\n\n\n\n";
+                                 std::string(castella) + "\n7\n3\n" + bandera +
+                                 "\n1\n1\n2*X+1\n0.99\n1\n0\n1\n1\n3\n2\n5\nx\n\n\n\n\n";
         ConjuntFuncions cf;
         ASSERT_EQ(LlegirTextDocument(text, cf), 0) << castella;
         EXPECT_EQ(std::tuple(cf.Eixos.XOrigen, cf.Eixos.XFinal, cf.Eixos.YOrigen, cf.Eixos.YFinal,
                              cf.Eixos.XUnitat, cf.Eixos.YUnitat),
                   std::tuple(-10, 10, -2.5, 2.5, 1, 0.5));
         EXPECT_EQ(cf.Slots[0].Text, etiqueta);
-        const FuncioNumerica& n = cf.Slots[0].Numerica;
-        EXPECT_EQ(Camps(n), std::tuple(3, 7, false, true, true, std::string("2*X+1"), 0.99, 1,
-                                       std::vector<double>{0, 1, 2}, std::vector<double>{1, 3, 5}));
+        EXPECT_EQ(Camps(cf.Slots[0].Numerica),
+                  std::tuple(3, 7, extrapolar, true, true, std::string("2*X+1"), 0.99, 1,
+                             std::vector<double>{0, 1, 2}, std::vector<double>{1, 3, 5}))
+            << '"' << bandera << '"';
         EXPECT_EQ(cf.Slots[1].Text, "x");
-    }
-}
-
-TEST(LecturaManual, FlagsAreTrueOnlyForExactlyOne) {
-    const std::pair<const char*, bool> casos[] = {{"1", true},   {"0", false}, {" 1", false},
-                                                  {"1 ", false}, {"2", false}, {"", false},
-                                                  {"si", false}};
-    for (const auto& [bandera, esperat] : casos) {
-        std::string text = "a\nb\n-1\n1\n-1\n1\n1\n1\nINTERPOLACIÓ\n1\n0\n";
-        text += std::string(bandera) + "\n0\n0\n\n0\n1\n\n\n\n\n\n";
-        ConjuntFuncions cf;
-        ASSERT_EQ(LlegirTextDocument(text, cf), 0) << bandera;
-        EXPECT_EQ(cf.Slots[0].Numerica.Extrapolar, esperat) << '"' << bandera << '"';
     }
 }
 
