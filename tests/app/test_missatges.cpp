@@ -63,9 +63,7 @@ TEST(Missatges, ExactTexts) {
         {ca, BaseErrorSintaxiFuncio + 0, "La funció F(x) té un error de sintaxis"},
         {ca, BaseErrorSintaxiFuncio + 5, "La funció K(x) té un error de sintaxis"},
         {ca, 171, "Copiar  a la carpeta?"},
-        {es, 171,
-         "\xC2\xBF"
-         "Copiar en el portapapeles?"},
+        {es, 171, "\u00BFCopiar en el portapapeles?"},
         {es, 179, "Final eje X    = "},
         {ca, 179, "Final eix X = "},
         {ca, 182, "Coeficient de correlació : "},
@@ -76,7 +74,7 @@ TEST(Missatges, ExactTexts) {
         {es, 100, "Error de cálculo "},
         {ca, 102,
          "Arrel de base negativa i índex parell (pot ésser una arrel quadrada "
-         "d\xC2\xB4un número negatiu)"},
+         "d\u00B4un número negatiu)"},
         {es, 102,
          "Raiz de base negativa y índice par (puede ser una raiz cuadrada de "
          "un númer negativo)"},
@@ -90,9 +88,7 @@ TEST(Missatges, ExactTexts) {
          "Actualment l'extensió, \"TRC\" associada al programa \"TRACIMA\" està "
          "associada a un altre programa. Vols associar aquesta extensió al "
          "programa: TRACIMA?"},
-        {ca, 245,
-         "- Càlcul de l\xC2\xB4"
-         "antiimatge d\xC2\xB4un punt -"},
+        {ca, 245, "- Càlcul de l\u00B4antiimatge d\u00B4un punt -"},
     };
     for (const auto& [llengua, slot, text] : casos) {
         TaulaMissatges t;
