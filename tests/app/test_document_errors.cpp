@@ -130,22 +130,13 @@ TEST(Rebuig, MoreThan400Points) {
     EsperarRebutjat(Unir(linies), "401 points");
 }
 
-TEST(Rebuig, HugeAndBinaryTexts) {
+TEST(Rebuig, HugeTexts) {
     std::string doc = DocumentValid();
     doc.append(MidaMaximaDocument + 1 - doc.size(), '\n');
     EsperarRebutjat(doc, "huge");
     doc.resize(MidaMaximaDocument);
     ConjuntFuncions cf;
     EXPECT_EQ(LlegirTextDocument(doc, cf), 0) << "trailing empty lines are ignored";
-    std::mt19937 gen(7);
-    for (int i = 0; i < 200; ++i) {
-        std::string s(static_cast<std::size_t>(gen() % 300), '\0');
-        for (char& c : s)
-            c = static_cast<char>(gen());
-        ConjuntFuncions c = Actual();
-        // Whatever is refused leaves the set as it was.
-        EXPECT_TRUE(LlegirTextDocument(s, c) == 0 || c.Slots[1].Text == "x^3");
-    }
 }
 
 FuncioNumerica& Numerica(ConjuntFuncions& c, std::string_view etiqueta) {

@@ -241,9 +241,11 @@ TEST(LecturaManual, Utf8FilesAreReadAndLinesAfterTheLastBlockIgnored) {
     ASSERT_EQ(LlegirTextDocument(text, cf), 0);
     EXPECT_EQ(cf.Slots[0].Text, "INTERPOLACIÓ");
     // UTF-8 text that Windows-1252 cannot hold could not be saved again: refused.
-    std::string ambArrel = text;
-    ambArrel.replace(ambArrel.find("\r\n\r\n\r\n") + 2, 0, "√x");
-    EXPECT_EQ(LlegirTextDocument(ambArrel, cf), MissatgeNoPucObrir);
+    for (const char* fora : {"√x", "\U0001F600"}) {
+        std::string amb = text;
+        amb.replace(amb.find("\r\n\r\n\r\n") + 2, 0, fora);
+        EXPECT_EQ(LlegirTextDocument(amb, cf), MissatgeNoPucObrir) << fora;
+    }
 }
 
 } // namespace
