@@ -100,10 +100,7 @@ TEST(Rebuig, ABadLine) {
         {16, "6", "model 6"},
         {18, "x", "point not a number"},
         {22, "sin(x)\x01", "control character in a text"},
-        {31,
-         "2*\x1b"
-         "1.5^X",
-         "control character in the equation"},
+        {31, "2*1.5^X\x1b", "control character in the equation"},
         {22, std::string("sin\0(x)", 7), "NUL in a text"},
         {22, "x\x81", "0x81, no character in Windows-1252"},
         {22, "x\x9D", "0x9D"},
