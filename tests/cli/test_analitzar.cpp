@@ -4,9 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <charconv>
-#include <cmath>
 #include <cstdio>
 #include <sstream>
 
@@ -34,17 +31,9 @@ struct Cas {
 class Analitzar : public ::testing::TestWithParam<Cas> {};
 
 TEST_P(Analitzar, SortidaExacta) {
-    const auto& cas = GetParam();
-    const Sortida s = Executar(cas.args);
+    const Sortida s = Executar(GetParam().args);
     EXPECT_EQ(s.estat, 0) << s.err;
-    EXPECT_EQ(s.out, cas.sortida);
-}
-
-const Arguments eixos10 = {"--eixos", "-10", "10", "-10", "10"};
-
-Arguments Amb(Arguments a, const Arguments& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
+    EXPECT_EQ(s.out, GetParam().sortida);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -54,16 +43,20 @@ INSTANTIATE_TEST_SUITE_P(
         Cas{"ParametreDonat", {"arrels", "-p", "A=2*2", "x^2-A"}, "-2\n2\nestat: Arrels\n"},
         // "-x+1" is a formula, not an option.
         Cas{"FormulaAmbGuio", {"arrels", "-x+1"}, "1\nestat: Arrels\n"},
-        Cas{"ArcDeLaRecta", Amb({"integral-linia", "x", "--limits", "3", "0"}, eixos10),
+        Cas{"ArcDeLaRecta",
+            {"integral-linia", "x", "--limits", "3", "0", "--eixos", "-10", "10", "-10", "10"},
             "estat: Integral de línia entre 0 i 3 = 4.24264\n"},
-        Cas{"IntegralPelPol", Amb({"integral-definida", "1/x", "--limits", "-1", "1"}, eixos10),
+        Cas{"IntegralPelPol",
+            {"integral-definida", "1/x", "--limits", "-1", "1", "--eixos", "-10", "10", "-10",
+             "10"},
             "missatge: NO té imatge, la funció integral no està ben definida\n"
             "estat: x = 0  NO té imatge\n"},
         // Out of range: the bar stays open and the second answer is a cancel.
         Cas{"LimitForaDeRang",
             {"integral-definida", "1", "--limits", "0", "20"},
             "missatge: Valor final de la x massa gran.\nestat: \n"},
-        Cas{"IntegralDeUInvertida", Amb({"integral-definida", "1", "--limits", "2", "0"}, eixos10),
+        Cas{"IntegralDeUInvertida",
+            {"integral-definida", "1", "--limits", "2", "0", "--eixos", "-10", "10", "-10", "10"},
             "estat: Integral definida entre 2 i 0 = -2\n"},
         // 1/6 less the trapezoids' h^2/6 on columns 0.025 wide.
         Cas{"AreaParabolaRecta",
@@ -86,9 +79,6 @@ INSTANTIATE_TEST_SUITE_P(
         Cas{"Antiimatges",
             {"antiimatges", "x^2", "--valor", "1"},
             "-1\t1\n1\t1\nestat: Antiimatges del 1\n"},
-        Cas{"AntiimatgeNoNumerica",
-            {"antiimatges", "x^2", "--valor", "abc"},
-            "missatge: El valor escrit no és un número.\nestat: \n"},
         Cas{"FuncioIntegralMassaGran",
             {"funcio-integral", "1", "--x0", "20"},
             "missatge: Valor de la x massa gran.\nestat: \n"}),
@@ -98,10 +88,9 @@ TEST(AnalitzarValors, CorbaDerivadaUnaLiniaPerColumna) {
     const Sortida s = Executar({"derivada", "x^2"});
     ASSERT_EQ(s.estat, 0);
     std::istringstream in(s.out);
-    std::string linia;
     std::vector<std::string> linies;
-    while (std::getline(in, linia))
-        linies.push_back(linia);
+    for (std::string l; std::getline(in, l);)
+        linies.push_back(l);
     ASSERT_EQ(linies.size(), 602u);
     EXPECT_EQ(linies[0], "-7.5\t-");  // column 20 never gets a value
     EXPECT_EQ(linies[360], "1.5\t3"); // column 380: 2x at x = 1.5
@@ -134,12 +123,12 @@ TEST(AnalitzarPrograma, TaulaDeComandes) {
 
 TEST(AnalitzarErrors, Estat2) {
     const Arguments casos[] = {
-        {"arrels", "x+"},                // does not compile
-        {"arrels"},                      // no formula
-        {"arrels", "x", "x^2"},          // the one-function commands need one function
-        {"talls", "x"},                  // cuts need two
-        {"rels", "x"},                   // unknown analysis
-        {"arrels", "x", "--eixos", "1"}, // too few values
+        {"arrels", "x+"},                                // does not compile
+        {"arrels"},                                      // no formula
+        {"arrels", "x", "x^2"},                          // one-function commands need one
+        {"talls", "x"},                                  // cuts need two
+        {"rels", "x"},                                   // unknown analysis
+        {"arrels", "x", "--eixos", "1"},                 // too few values
         {"arrels", "x", "--eixos", "1", "0", "-5", "5"}, // origin above final
         {"arrels", "x", "-p", "Z=1"},
         {"arrels", "x", "--idioma", "fr"},
@@ -147,8 +136,8 @@ TEST(AnalitzarErrors, Estat2) {
     };
     for (const auto& args : casos) {
         const Sortida s = Executar(args);
-        EXPECT_EQ(s.estat, 2) << args.size() << " " << args.back();
-        EXPECT_FALSE(s.err.empty());
+        EXPECT_EQ(s.estat, 2) << args.back();
+        EXPECT_FALSE(s.err.empty()) << args.back();
     }
 }
 
