@@ -19,7 +19,6 @@ namespace tracima::prova {
 
 using F = std::function<std::optional<double>(double)>;
 using V = std::vector<std::string>;
-using Seg = std::vector<std::array<int, 4>>;
 
 struct FinestraProva : FinestraCalcul {
     LlencEnregistrador llenc;
@@ -47,14 +46,9 @@ struct FinestraProva : FinestraCalcul {
     void MostrarMissatge(std::string_view text) override { missatges.emplace_back(text); }
 };
 
-inline EixosFuncions Eixos(double xo, double xf, double ux, double yo, double yf, double uy) {
-    EixosFuncions e;
-    e.XOrigen = xo;
-    e.XFinal = xf;
-    e.XUnitat = ux;
-    e.YOrigen = yo;
-    e.YFinal = yf;
-    e.YUnitat = uy;
+// Axes xo..xf and yo..yf, both units 1.
+inline EixosFuncions Eixos(double xo, double xf, double yo, double yf) {
+    EixosFuncions e{xo, xf, 1, yo, yf, 1};
     e.CalcularPassos();
     e.CalcularOrigens();
     return e;
@@ -80,6 +74,22 @@ inline MostresFuncio Mostrejar(const EixosFuncions& e, const F& f) {
     return m;
 }
 
+inline const F id = [](double x) { return x; };
+inline const F u = [](double) { return 1.0; };
+inline const F quadrat = [](double x) { return x * x; };
+inline const F cub = [](double x) { return x * x * x; };
+inline const F invers = [](double x) { return 1 / x; }; // undefined at 0
+inline const F pol = [](double x) { return 1 / (x - 0.01); };
+inline const F toca001 = [](double x) { return (x - 0.01) * (x - 0.01); };
+
+// The numbers separated by blanks.
+inline std::string Numeros(std::initializer_list<int> v) {
+    std::string t;
+    for (const int n : v)
+        t += (t.empty() ? "" : " ") + std::to_string(n);
+    return t;
+}
+
 // Steps a started stepper to its end and returns the last step's result.
 template <class Pas> ResultatPas Acabar(Pas& e) {
     ResultatPas p;
@@ -98,8 +108,7 @@ struct Banc {
     TaulaMissatges missatges;
     FinestraProva finestra;
 
-    explicit Banc(const F& f, bool tracat = false,
-                  const EixosFuncions& e = Eixos(-10, 10, 1, -10, 10, 1))
+    explicit Banc(const F& f, bool tracat = false, const EixosFuncions& e = Eixos(-10, 10, -10, 10))
         : eixos(e), mostres(Mostrejar(e, f)) {
         opcions.MenuTrassarElsCalculs = tracat;
         opcions.MenuPrecisioBaixa = false;
@@ -121,19 +130,21 @@ struct Banc {
         return ExecutarEscombrat(e);
     }
     std::size_t Linies(Color c) const { return finestra.llenc.LiniesDeColor(c).size(); }
-    V Textos() const {
-        V t;
+    // The label texts joined by "|".
+    std::string Textos() const {
+        std::string t;
         for (int i = 0; i < resultats.Etiquetes.nombre; ++i)
-            t.push_back(resultats.Etiquetes.entrades[static_cast<std::size_t>(i)].text);
+            t += (i ? "|" : "") + resultats.Etiquetes.entrades[static_cast<std::size_t>(i)].text;
         return t;
     }
-    Seg Segments() const {
-        Seg v;
+    // The segments as "x1 y1 x2 y2; ..." (logical coordinates).
+    std::string Segments() const {
+        std::string t;
         for (int i = 0; i < resultats.Segments.nombre; ++i) {
             const auto& s = resultats.Segments.entrades[static_cast<std::size_t>(i)];
-            v.push_back({s.x1, s.y1, s.x2, s.y2});
+            t += (i ? "; " : "") + Numeros({s.x1, s.y1, s.x2, s.y2});
         }
-        return v;
+        return t;
     }
 };
 

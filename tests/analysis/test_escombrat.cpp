@@ -5,20 +5,13 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 namespace tracima::prova {
 namespace {
 
-const F recta = [](double x) { return x; };
-const F quadrat = [](double x) { return x * x; };
-const F cub = [](double x) { return x * x * x; };
 const F cubica = [](double x) { return x * x * x - 3 * x; };
 const F q4 = [](double x) { return x * x - 4; };
 const F tres = [](double) { return 3.0; };
-const F pol = [](double x) { return 1 / (x - 0.01); };
 const F menys001 = [](double x) { return x - 0.01; };
-const F toca001 = [](double x) { return (x - 0.01) * (x - 0.01); };
 const F arrel23 = [](double x) { return x + 9.9; }; // root at column 23
 const F cub135 = [](double x) { return (x - 1.35) * (x - 1.35) * (x - 1.35); };
 // An inflection between columns 320 and 321.
@@ -31,16 +24,12 @@ const F foratA1 = [](double x) -> std::optional<double> {
     if (std::fabs(x - 1) < 1e-9) return std::nullopt;
     return x * x;
 };
-const F invers = [](double x) -> std::optional<double> {
-    if (x == 0) return std::nullopt;
-    return 1 / x;
-};
 // y = x, undefined at x = -1/30 (column 319).
 const F senseMenysH = [](double x) -> std::optional<double> {
     if (std::fabs(x + 1.0 / 30) < 1e-6) return std::nullopt;
     return x;
 };
-const EixosFuncions eixos15 = Eixos(-15, 15, 1, -10, 10, 1); // h = 0.05
+const EixosFuncions eixos15 = Eixos(-15, 15, -10, 10); // h = 0.05
 
 // Steps a started scan through column `columna`.
 void FinsA(EscombratFuncio& e, int columna) {
@@ -54,9 +43,10 @@ struct CasPunts {
     int analisi;
     F f;
     double valor;
-    V etiquetes;
+    std::string etiquetes;
+    const char* segments = nullptr; // when given
     bool precisioBaixa = false;
-    EixosFuncions eixos = Eixos(-10, 10, 1, -10, 10, 1);
+    EixosFuncions eixos = Eixos(-10, 10, -10, 10);
 };
 
 class Punts : public ::testing::TestWithParam<CasPunts> {};
@@ -67,6 +57,9 @@ TEST_P(Punts, EtiquetesEsperades) {
     b.opcions.MenuPrecisioBaixa = cas.precisioBaixa;
     EXPECT_EQ(b.Executar(cas.analisi, cas.valor), ResultatPas::Acabat);
     EXPECT_EQ(b.Textos(), cas.etiquetes);
+    if (cas.segments) {
+        EXPECT_EQ(b.Segments(), cas.segments);
+    }
     EXPECT_TRUE(b.finestra.pauses.empty());
     EXPECT_EQ(b.finestra.titol, "F");
 }
@@ -74,70 +67,54 @@ TEST_P(Punts, EtiquetesEsperades) {
 INSTANTIATE_TEST_SUITE_P(
     Analisis, Punts,
     ::testing::Values(
-        // Samples are exactly 0 at x = -2 and x = 2 (columns 260 and 380).
-        CasPunts{"ArrelsExactes", AnalisiArrels, q4, 0, {"-2", "2"}},
+        // Samples exactly 0 at x = -2 and 2 (columns 260, 380); marks 4 rows each side of 220.
+        CasPunts{"ArrelsExactes", AnalisiArrels, q4, 0, "-2|2", "260 224 260 216; 380 224 380 216"},
         // Sign change between x = 0 and x = 1/30: the midpoint 1/60.
-        CasPunts{"ArrelEntreColumnes", AnalisiArrels, menys001, 0, {"0.016667"}},
+        CasPunts{"ArrelEntreColumnes", AnalisiArrels, menys001, 0, "0.016667"},
         // Across a pole the jump is larger than one Y unit: no root.
-        CasPunts{"PolNoEsArrel", AnalisiArrels, pol, 0, {}},
+        CasPunts{"PolNoEsArrel", AnalisiArrels, pol, 0, ""},
         // A touching root counts only on an exact zero sample.
-        CasPunts{"TangentSenseZero", AnalisiArrels, toca001, 0, {}},
+        CasPunts{"TangentSenseZero", AnalisiArrels, toca001, 0, ""},
         // The root on column 23 is found but not shown.
-        CasPunts{"Columna23", AnalisiArrels, arrel23, 0, {}},
-        CasPunts{"MaximCubica", AnalisiMaxims, cubica, 0, {"-1", "2"}},
-        CasPunts{"MinimCubica", AnalisiMinims, cubica, 0, {"1", "-2"}},
-        CasPunts{"Repla", AnalisiMaxims, tres, 0, {}},
-        CasPunts{"InflexioCubica", AnalisiInflexio, cubica, 0, {"0", "0"}},
-        CasPunts{"Antiimatges", AnalisiAntiimatge, quadrat, 1, {"-1", "1", "1", "1"}},
+        CasPunts{"Columna23", AnalisiArrels, arrel23, 0, ""},
+        CasPunts{"MaximCubica", AnalisiMaxims, cubica, 0, "-1|2"},
+        CasPunts{"MinimCubica", AnalisiMinims, cubica, 0, "1|-2"},
+        CasPunts{"Repla", AnalisiMaxims, tres, 0, ""},
+        CasPunts{"InflexioCubica", AnalisiInflexio, cubica, 0, "0|0"},
+        CasPunts{"Antiimatges", AnalisiAntiimatge, quadrat, 1, "-1|1|1|1"},
         // Mean of the neighbours (29/30)^2 and (31/30)^2 is 1 + 1/900.
-        CasPunts{"ForatAillat", AnalisiDiscontinuitats, foratA1, 0, {"1", "lim = 1.001111"}},
-        CasPunts{"SaltInfinit", AnalisiDiscontinuitats, pol, 0, {"0", "Pos. dis. infinita"}},
+        CasPunts{"ForatAillat", AnalisiDiscontinuitats, foratA1, 0, "1|lim = 1.001111"},
+        CasPunts{"SaltInfinit", AnalisiDiscontinuitats, pol, 0, "0|Pos. dis. infinita",
+                 "320 0 320 440"},
         // A zero right after an undefined column is a root, but not an anti-image.
-        CasPunts{"ArrelDespresDeForat", AnalisiArrels, senseMenysH, 0, {"0"}},
-        CasPunts{"AntiimatgeDespresDeForat", AnalisiAntiimatge, senseMenysH, 0, {}},
+        CasPunts{"ArrelDespresDeForat", AnalisiArrels, senseMenysH, 0, "0"},
+        CasPunts{"AntiimatgeDespresDeForat", AnalisiAntiimatge, senseMenysH, 0, ""},
         // The inflection passes the test at columns 320 and 321; the second is skipped.
-        CasPunts{"InflexioEntreColumnes", AnalisiInflexio, cubicaMig, 0, {"0", "0.049995"}},
+        CasPunts{"InflexioEntreColumnes", AnalisiInflexio, cubicaMig, 0, "0|0.049995"},
         // Low precision: a root between columns sets PrecisioX to one column
         // (1/30: two decimals); the inflection doubles it (h = 0.05 -> 0.1: one).
-        CasPunts{"ArrelPrecisioBaixa", AnalisiArrels, menys001, 0, {"0,02"}, true},
-        CasPunts{"InflexioPrecisioBaixa", AnalisiInflexio, cub135, 0, {"1,4", "0"}, true, eixos15},
+        CasPunts{"ArrelPrecisioBaixa", AnalisiArrels, menys001, 0, "0,02", nullptr, true},
+        CasPunts{"InflexioPrecisioBaixa", AnalisiInflexio, cub135, 0, "1,4|0", nullptr, true,
+                 eixos15},
         // Intervals label x(first column - 1) and x(first column after the run);
         // a run opened at column 23 has no opening label, one open at the right
         // edge no closing one.
-        CasPunts{"Creixement", AnalisiCreixement, quadrat, 0, {"0"}},
-        CasPunts{"Decreixement", AnalisiDecreixement, quadrat, 0, {"0"}},
-        CasPunts{"Concavitat", AnalisiConcavitat, cub, 0, {"0"}},
+        CasPunts{"Creixement", AnalisiCreixement, quadrat, 0, "0",
+                 "321 220 618 220; 321 220 321 220"},
+        CasPunts{"Decreixement", AnalisiDecreixement, quadrat, 0, "0",
+                 "23 220 319 220; 320 220 320 220"},
+        CasPunts{"Concavitat", AnalisiConcavitat, cub, 0, "0"},
         // The second difference centred on x = 0 is 0: the run closes at x = -1/30.
-        CasPunts{"Convexitat", AnalisiConvexitat, cub, 0, {"-0.033333"}},
+        CasPunts{"Convexitat", AnalisiConvexitat, cub, 0, "-0.033333"},
         // Second differences exactly 0 belong to no run.
-        CasPunts{"ConcavitatRecta", AnalisiConcavitat, tres, 0, {}}),
+        CasPunts{"ConcavitatRecta", AnalisiConcavitat, tres, 0, ""}),
     [](const auto& info) { return std::string(info.param.nom); });
 
-// The marks: a root crosses the axis row 220 by four rows each side, an infinite
-// jump is a full-height line, an interval lies on the axis row from its first
-// column to its last, with a mark where it opens or closes.
-TEST(Marques, SegmentsEsperats) {
-    struct Cas {
-        int analisi;
-        F f;
-        Seg segments;
-    };
-    const Cas casos[] = {
-        {AnalisiArrels, q4, {{260, 224, 260, 216}, {380, 224, 380, 216}}},
-        {AnalisiDiscontinuitats, pol, {{320, 0, 320, 440}}},
-        // Still open at the right edge: no closing mark.
-        {AnalisiCreixement, quadrat, {{321, 220, 618, 220}, {321, 220, 321, 220}}},
-        // Opened at column 23: no opening mark.
-        {AnalisiDecreixement, quadrat, {{23, 220, 319, 220}, {320, 220, 320, 220}}},
-    };
-    for (const auto& cas : casos) {
-        Banc b(cas.f);
-        b.Executar(cas.analisi);
-        EXPECT_EQ(b.Segments(), cas.segments) << cas.analisi;
-    }
-    Banc d(pol);
-    d.Executar(AnalisiDiscontinuitats);
-    EXPECT_EQ(d.resultats.Etiquetes.entrades[1].fila, 36); // the top label moved down
+// At the top of the window the limit label is moved down.
+TEST(Marques, EtiquetaBaixada) {
+    Banc b(pol);
+    b.Executar(AnalisiDiscontinuitats);
+    EXPECT_EQ(b.resultats.Etiquetes.entrades[1].fila, 36);
 }
 
 // The open interval's segment ends at the scanned column, and the results are
@@ -174,22 +151,12 @@ TEST(Derivades, Corbes) {
     Banc r([](double x) { return 30 * x; });
     r.Executar(AnalisiSegonaDerivada);
     EXPECT_FALSE(r.resultats.Corba.Valida(400));
-    // Gaps at the pole (slope beyond the window height) and next to an undefined x = 5.
-    Banc p([](double x) -> std::optional<double> {
-        if (std::fabs(x - 5) < 1e-9) return std::nullopt;
-        return 1 / (x - 0.01);
-    });
-    p.Executar(AnalisiDerivada);
-    EXPECT_FALSE(p.resultats.Corba.Valida(320));
-    EXPECT_FALSE(p.resultats.Corba.Valida(469));
-    EXPECT_FALSE(p.resultats.Corba.Valida(471));
-    EXPECT_TRUE(p.resultats.Corba.Valida(500));
 }
 
 // The constant equal to the target matches at every column: the lists fill up,
 // the scan stops with message 204 and nothing is written past 651 entries.
 TEST(LlistaPlena, AturaAmbMissatge) {
-    Banc b([](double) { return 1.0; });
+    Banc b(u);
     b.Executar(AnalisiAntiimatge, 1);
     EXPECT_EQ(b.resultats.Etiquetes.nombre, 650);
     EXPECT_EQ(b.finestra.missatges, V{"No és possible dibuixar més punts. Netejar  la finestra."});
@@ -248,7 +215,7 @@ TEST(Comandes, CaixesDeValor) {
         EXPECT_EQ(b.resultats.TextEstat, cas.estat) << nom;
     }
     // An accepted target is the only segment, at the row of the typed value.
-    Banc b(recta);
+    Banc b(id);
     auto ctx = b.Context();
     double valor = 0;
     ASSERT_EQ(PrepararAntiimatge(ctx, "-2,5", valor), 0);
@@ -257,7 +224,9 @@ TEST(Comandes, CaixesDeValor) {
     EXPECT_EQ(b.resultats.Segments.entrades[0].y1, 270); // 20 rows per y unit
 }
 
-// Traced runs: the status line after column `columna`.
+// Traced runs: the status line after column `columna`, and whether the result
+// curve has a value there (the derivative curves have gaps where their status
+// says so).
 struct CasEstat {
     const char* nom;
     int analisi;
@@ -265,6 +234,7 @@ struct CasEstat {
     double valor;
     int columna;
     std::string text;
+    bool corba = false;
 };
 
 class EstatTracat : public ::testing::TestWithParam<CasEstat> {};
@@ -276,6 +246,7 @@ TEST_P(EstatTracat, TextDeLaColumna) {
     ASSERT_EQ(b.Iniciar(e, cas.analisi), 0);
     FinsA(e, cas.columna);
     EXPECT_EQ(b.resultats.TextEstat, cas.text);
+    EXPECT_EQ(b.resultats.Corba.Valida(cas.columna), cas.corba);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -290,8 +261,8 @@ INSTANTIATE_TEST_SUITE_P(
         CasEstat{"Forat", AnalisiDiscontinuitats, foratA1, 0, 340, "x = 1   lim = 1.0025"},
         // Opened at x = 0.05: the label and the status show the column before.
         CasEstat{"ObreInterval", AnalisiCreixement, quadrat, 0, 321, "x = 0   y = 0.0025"},
-        CasEstat{"Derivada", AnalisiDerivada, quadrat, 0, 340, "x = 1  y´=2"},
-        CasEstat{"SegonaDerivada", AnalisiSegonaDerivada, quadrat, 0, 340, "x = 1  y´´=2"},
+        CasEstat{"Derivada", AnalisiDerivada, quadrat, 0, 340, "x = 1  y´=2", true},
+        CasEstat{"SegonaDerivada", AnalisiSegonaDerivada, quadrat, 0, 340, "x = 1  y´´=2", true},
         CasEstat{"ForaDeLaPantalla", AnalisiDerivada, invers, 0, 322,
                  "x = 0.1  y´=Fora de la pantalla"},
         CasEstat{"VeiNoDefinit", AnalisiDerivada, invers, 0, 321, "x = 0.05 No té derivada"},
@@ -299,20 +270,19 @@ INSTANTIATE_TEST_SUITE_P(
                  "x = -0.05 No té derivada segona"}),
     [](const auto& info) { return std::string(info.param.nom); });
 
-// The lines drawn on the canvas: colour (White, Red, Blue, Green), start and
-// end pixel.
-V Linies(const LlencEnregistrador& l) {
-    V v;
+// The lines drawn on the canvas as "colour x1 y1 x2 y2; ..." (White, Red, Blue,
+// Green; pixels).
+std::string Linies(const LlencEnregistrador& l) {
+    std::string t;
     for (const auto& c : l.DelTipus(LlencEnregistrador::Tipus::Linia)) {
-        const char k = c.color == ColorBlanc     ? 'W'
-                       : c.color == ColorVermell ? 'R'
-                       : c.color == ColorBlau    ? 'B'
-                       : c.color == ColorVerd    ? 'G'
-                                                 : '?';
-        v.push_back(k + (" " + std::to_string(c.x1) + " " + std::to_string(c.y1) + " " +
-                         std::to_string(c.x2) + " " + std::to_string(c.y2)));
+        t += c.color == ColorBlanc     ? "W "
+             : c.color == ColorVermell ? "R "
+             : c.color == ColorBlau    ? "B "
+             : c.color == ColorVerd    ? "G "
+                                       : "? ";
+        t += Numeros({c.x1, c.y1, c.x2, c.y2}) + "; ";
     }
-    return v;
+    return t;
 }
 
 TEST(Tracat, LiniesDUnaColumna) {
@@ -323,27 +293,26 @@ TEST(Tracat, LiniesDUnaColumna) {
         double escalaX;
         int columna;
         std::size_t total;  // all lines drawn
-        std::string linies; // the first ones
+        std::string linies; // the first ones, each ending in ";"
     };
-    const F u = [](double) { return 1.0; };
     const Cas casos[] = {
         // Erase the previous tracing line, draw this one, repair the curve in blue.
-        {"Recta", AnalisiMinims, recta, 1, 300, 4,
-         "W 299 241 299 220; R 300 240 300 220; B 297 243 298 242; B 298 242 299 241"},
+        {"Recta", AnalisiMinims, id, 1, 300, 4,
+         "W 299 241 299 220; R 300 240 300 220; B 297 243 298 242; B 298 242 299 241;"},
         // Half-width window: column 301 falls on the device column of 300.
-        {"MateixaColumnaDispositiu", AnalisiMinims, recta, 0.5, 301, 0, ""},
-        {"NovaColumnaDispositiu", AnalisiMinims, recta, 0.5, 302, 3,
-         "R 151 238 151 220; B 150 241 150 240; B 150 240 150 239"},
+        {"MateixaColumnaDispositiu", AnalisiMinims, id, 0.5, 301, 0, ""},
+        {"NovaColumnaDispositiu", AnalisiMinims, id, 0.5, 302, 3,
+         "R 151 238 151 220; B 150 241 150 240; B 150 240 150 239;"},
         // The last column also erases its own tracing line before the repair.
         {"UltimaColumna", AnalisiMinims, u, 1, 618, 5,
          "W 617 200 617 220; R 618 200 618 220; W 618 200 618 220; B 615 200 616 200; "
-         "B 616 200 617 200"},
+         "B 616 200 617 200;"},
         // The tangent of x = 0.95 (slope 1.9) is erased, that of x = 1 (slope 2)
         // drawn 75 columns each side; then 2 blue pieces, 75 green ones from
         // column 265, and the function again in blue over columns 260..420 where
         // it stays in the band (x <= 3.3: 126 pieces).
         {"Tangent", AnalisiDerivada, quadrat, 1, 340, 4 + 2 + 75 + 126,
-         "W 339 202 339 220; W 264 344 414 59; R 340 200 340 220; R 265 350 415 50"},
+         "W 339 202 339 220; W 264 344 414 59; R 340 200 340 220; R 265 350 415 50;"},
     };
     for (const auto& cas : casos) {
         Banc b(cas.f, true, eixos15);
@@ -353,12 +322,9 @@ TEST(Tracat, LiniesDUnaColumna) {
         FinsA(e, cas.columna - 1);
         b.finestra.llenc.Esborrar();
         e.Pas();
-        const V linies = Linies(b.finestra.llenc);
-        EXPECT_EQ(linies.size(), cas.total) << cas.nom;
-        std::string text;
-        for (const auto& l : linies)
-            text += l + "; ";
-        EXPECT_EQ((text + ";").substr(0, cas.linies.size() + 1), cas.linies + ";") << cas.nom;
+        EXPECT_EQ(b.finestra.llenc.DelTipus(LlencEnregistrador::Tipus::Linia).size(), cas.total)
+            << cas.nom;
+        EXPECT_EQ(Linies(b.finestra.llenc).substr(0, cas.linies.size()), cas.linies) << cas.nom;
     }
 }
 
@@ -366,11 +332,9 @@ TEST(Tracat, TangentEsborradaAlFinal) {
     Banc b(quadrat, true, eixos15);
     b.Executar(AnalisiDerivada);
     // The last tangent drawn in red is erased with the background pen.
-    const V linies = Linies(b.finestra.llenc);
-    const auto vermella = std::find_if(linies.rbegin(), linies.rend(),
-                                       [](const std::string& l) { return l[0] == 'R'; });
-    ASSERT_NE(vermella, linies.rend());
-    EXPECT_NE(std::find(linies.begin(), linies.end(), "W" + vermella->substr(1)), linies.end());
+    const auto v = b.finestra.llenc.LiniesDeColor(ColorVermell).back();
+    const std::string esborrada = "W " + Numeros({v.x1, v.y1, v.x2, v.y2}) + ";";
+    EXPECT_NE(Linies(b.finestra.llenc).find(esborrada), std::string::npos);
     EXPECT_EQ(b.resultats.TextEstat, "Funció derivada");
     EXPECT_FALSE(b.resultats.Corba.CorbaParcial);
 }
@@ -383,7 +347,7 @@ TEST(Tracat, PausaACadaPuntICancelMantéElsTrobats) {
     Banc c(q4, true);
     c.finestra.respostes = {false};
     EXPECT_EQ(c.Executar(AnalisiArrels), ResultatPas::Cancellat);
-    EXPECT_EQ(c.Textos(), (V{"-2"}));
+    EXPECT_EQ(c.Textos(), "-2");
     EXPECT_EQ(c.finestra.titol, "Arrels"); // the title stays in the caption
 
     // A root on column 23 is neither shown nor paused at.
@@ -400,7 +364,7 @@ TEST(Tracat, EscapePausaIAturarNoTanca) {
     FinsA(e, 339);
     b.resultats.PausaDemanada = true; // Escape during the wait
     EXPECT_EQ(e.Pas(), ResultatPas::Continua);
-    EXPECT_EQ(b.finestra.pauses, V{"x = 1  y´=2"});
+    EXPECT_EQ(b.finestra.pauses, (V{"x = 1  y´=2"}));
     EXPECT_EQ(b.finestra.segmentsEnPausa[0], 2); // tracing line and tangent kept while paused
     EXPECT_EQ(b.resultats.Segments.nombre, 0);   // taken out again on Continue
     EXPECT_FALSE(b.resultats.PausaDemanada);
@@ -415,10 +379,10 @@ TEST(Tracat, EscapePausaIAturarNoTanca) {
 
     // Untraced, Escape has no effect.
     Banc c(quadrat);
-    EscombratFuncio u(c.Context());
-    c.Iniciar(u, AnalisiMaxims);
+    EscombratFuncio s(c.Context());
+    c.Iniciar(s, AnalisiMaxims);
     c.resultats.PausaDemanada = true;
-    EXPECT_EQ(ExecutarEscombrat(u), ResultatPas::Acabat);
+    EXPECT_EQ(ExecutarEscombrat(s), ResultatPas::Acabat);
     EXPECT_TRUE(c.finestra.pauses.empty());
 }
 

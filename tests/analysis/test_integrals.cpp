@@ -8,10 +8,6 @@
 namespace tracima::prova {
 namespace {
 
-const F u = [](double) { return 1.0; };
-const F id = [](double x) { return x; };
-const F quadrat = [](double x) { return x * x; };
-
 struct CasIntegral {
     const char* nom;
     int analisi;
@@ -116,7 +112,7 @@ TEST(Integral, SenseIniciarNoFaRes) {
 }
 
 TEST(Integral, ColumnaDelLimit) {
-    const auto e = Eixos(-10, 10, 1, -10, 10, 1);
+    const auto e = Eixos(-10, 10, -10, 10);
     // Nothing reaches 11: the last column.
     EXPECT_EQ((std::array{ColumnaDelLimit(e, -10), ColumnaDelLimit(e, 0), ColumnaDelLimit(e, 10),
                           ColumnaDelLimit(e, 11)}),

@@ -12,10 +12,9 @@
 namespace tracima::prova {
 namespace {
 
-const F id = [](double x) { return x; };
-const F quadrat = [](double x) { return x * x; };
 const F mig = [](double) { return 0.5; };
 const F zero = [](double) { return 0.0; };
+const F menysMig = [](double x) { return x - 1.0 / 120; }; // zero between two columns
 
 // A started cut scan of f and g on x in xo..xf and y in -5..5 (unit 1).
 struct Tall {
@@ -24,7 +23,7 @@ struct Tall {
     EscombratTalls t;
     Tall(const F& f, const F& g2, double xo = -5, double xf = 5, bool tracat = false,
          FinestraCalcul* w = nullptr)
-        : b(f, tracat, Eixos(xo, xf, 1, -5, 5, 1)), g(Mostrejar(b.eixos, g2)), t(b.Context(w), g) {
+        : b(f, tracat, Eixos(xo, xf, -5, 5)), g(Mostrejar(b.eixos, g2)), t(b.Context(w), g) {
         b.resultats.AnalisiActiva = AnalisiTalls;
         EXPECT_EQ(t.Iniciar(), 0);
     }
@@ -34,7 +33,7 @@ struct CasTall {
     const char* nom;
     F f, g;
     double xo, xf;
-    V etiquetes;
+    std::string etiquetes;
 };
 
 class Talls : public ::testing::TestWithParam<CasTall> {};
@@ -49,36 +48,27 @@ TEST_P(Talls, EtiquetesEsperades) {
     EXPECT_TRUE(k.b.vista.DibuixarEixY);
 }
 
-const F cub = [](double x) { return x * x * x; };
-const F pol = [](double x) { return 1 / (x - 0.01); };
-const F toca001 = [](double x) { return (x - 0.01) * (x - 0.01); };
-
 INSTANTIATE_TEST_SUITE_P(
     Casos, Talls,
     ::testing::Values(
         // Column 350 falls on x = 0.5: an exact cut, not a midpoint.
-        CasTall{"RectesCreuades", id, [](double x) { return 1 - x; }, -5, 5, {"0.5", "0.5"}},
+        CasTall{"RectesCreuades", id, [](double x) { return 1 - x; }, -5, 5, "0.5|0.5"},
         // Columns fall on -1, 0 and 1 (h = 1/150).
-        CasTall{"RectaICubica", id, cub, -2, 2, {"-1", "-1", "0", "0", "1", "1"}},
+        CasTall{"RectaICubica", id, cub, -2, 2, "-1|-1|0|0|1|1"},
         // Between columns: the midpoint 1/120 and the mean of the first function.
-        CasTall{"EntreColumnes",
-                [](double x) { return x - 1.0 / 120; },
-                zero,
-                -5,
-                5,
-                {"0.008333", "0"}},
+        CasTall{"EntreColumnes", menysMig, zero, -5, 5, "0.008333|0"},
         // The sign change at the pole is a jump of more than one Y unit.
-        CasTall{"PolRebutjat", pol, zero, -5, 5, {}},
+        CasTall{"PolRebutjat", pol, zero, -5, 5, ""},
         // Touching without crossing: a cut only where a column falls on the point.
-        CasTall{"TocaALaColumna", quadrat, zero, -5, 5, {"0", "0"}},
-        CasTall{"TocaEntreColumnes", toca001, zero, -5, 5, {}}),
+        CasTall{"TocaALaColumna", quadrat, zero, -5, 5, "0|0"},
+        CasTall{"TocaEntreColumnes", toca001, zero, -5, 5, ""}),
     [](const auto& info) { return std::string(info.param.nom); });
 
 TEST(TallsMarques, LiniaIFilesDeLesEtiquetes) {
     // y = x and y = -x - 2 cut at (-1, -1), column 260 on -5..5.
     Tall k(id, [](double x) { return -x - 2; });
     ExecutarTalls(k.t);
-    EXPECT_EQ(k.b.Segments(), (Seg{{260, 260, 260, 220}}));
+    EXPECT_EQ(k.b.Segments(), "260 260 260 220");
     EXPECT_EQ(k.b.resultats.Etiquetes.entrades[0].fila, 219); // y < 0: above the axis row
     EXPECT_EQ(k.b.resultats.Etiquetes.entrades[1].fila, 260);
     EXPECT_TRUE(k.b.resultats.Corba.Valida(260));
@@ -103,9 +93,8 @@ TEST(TallsTracat, PausaAlTallSobreLEixYICancel) {
     EXPECT_EQ(ExecutarTalls(k.t), ResultatPas::Cancellat);
     ASSERT_EQ(k.b.finestra.pauses.size(), 2u);
     EXPECT_EQ(k.b.finestra.pauses[1], "x = 0   y = 0" + std::string(39, ' '));
-    EXPECT_EQ(k.b.Textos(), (V{"-1", "-1", "0", "0"}));
-    EXPECT_TRUE(k.b.vista.DibuixarEixY);    // drawn again once the scan ends
-    EXPECT_GT(k.b.Linies(ColorGroc), 100u); // the cursor between the curves
+    EXPECT_EQ(k.b.Textos(), "-1|-1|0|0");
+    EXPECT_TRUE(k.b.vista.DibuixarEixY); // drawn again once the scan ends
 }
 
 // The repaint of each pause draws the vertical axis again (DibuixarEixY true);
@@ -135,13 +124,16 @@ TEST(TallsTracat, CursorEsborratICorbesReparades) {
     Tall k([](double x) { return x / 10 + 3; }, mig, -5, 5, true);
     EXPECT_EQ(ExecutarTalls(k.t), ResultatPas::Acabat);
     EXPECT_TRUE(k.b.finestra.pauses.empty());
-    for (const auto& [color, n] : {std::pair{ColorVermell, 596u},
-                                   {ColorGroc, 596u},
-                                   {ColorBlanc, 596u},
-                                   {ColorBlau, 2 * 596u},
-                                   {ColorLlima, 2 * 596u}})
-        EXPECT_EQ(k.b.Linies(color), n);
+    const auto n = [&](Color c) { return k.b.Linies(c); };
+    EXPECT_EQ(
+        (std::array{n(ColorVermell), n(ColorGroc), n(ColorBlanc), n(ColorBlau), n(ColorLlima)}),
+        (std::array<std::size_t, 5>{596, 596, 596, 2 * 596, 2 * 596}));
 }
+
+const F desDeMenys4 = [](double x) -> std::optional<double> {
+    if (x < -4) return std::nullopt;
+    return x;
+};
 
 // Escape at column 33 (x = -4.78333): the pause shows the traced status and,
 // where both functions are defined, keeps the cursor's two lines in the list
@@ -154,11 +146,7 @@ TEST(TallsTracat, EscapeGuardaElCursorDurantLaPausa) {
     };
     const Cas casos[] = {
         {[](double x) { return x + 3; }, "x = -4.78333   ABS(y1-y2) = 2.28333", 2},
-        {[](double x) -> std::optional<double> {
-             if (x < -4) return std::nullopt;
-             return x;
-         },
-         "x = -4.78333   NO té imatge", 0},
+        {desDeMenys4, "x = -4.78333   NO té imatge", 0},
     };
     for (const auto& cas : casos) {
         Tall k(cas.f, mig, -5, 5, true);
@@ -175,80 +163,78 @@ TEST(TallsTracat, EscapeGuardaElCursorDurantLaPausa) {
     }
 }
 
-// The point panel on the default axes (-7.5..7.5, -5..5, 40 logical units each).
+// The point panel for `formula` on the default axes (-7.5..7.5, -5..5, 40
+// logical units each), started; the samples are those of the formula.
 struct Panell {
-    Banc banc;
     SlotFuncio slot;
     Parametres parametres;
     Calculador calc;
+    Banc banc;
     PanellPunt panell;
     ContextPunt ctx;
-    Panell(const char* formula, F f, int analisi, bool tracat = false)
-        : banc(f, tracat, Eixos(-7.5, 7.5, 1, -5, 5, 1)), slot{formula, {}}, ctx{banc.Context(),
-                                                                                 slot, parametres,
-                                                                                 calc, panell} {
+    Panell(const char* formula, int analisi, bool tracat = false)
+        : slot{formula, {}},
+          banc(Formula(), tracat, Eixos(-7.5, 7.5, -5, 5)), ctx{banc.Context(), slot, parametres,
+                                                                calc, panell} {
         banc.resultats.PrecisioX = 0.025;
         EXPECT_EQ(IniciarPunt(ctx, analisi), 0);
     }
-    void Acceptar(const char* x) {
-        panell.TextX = x;
-        AcceptarPunt(ctx);
+    F Formula() {
+        return [this](double x) -> std::optional<double> {
+            double y = 0;
+            if (ImatgeDeLaFuncio(slot, parametres, calc, x, y) != 0) return std::nullopt;
+            return y;
+        };
     }
 };
 
-const F invers = [](double x) { return 1 / x; };
+// Accepting an x: the label, the status line and the point's lines.
+TEST(PanellPunt, Acceptar) {
+    struct Cas {
+        const char* formula;
+        int analisi;
+        std::string x, y, segments;
+    };
+    const Cas casos[] = {
+        {"x^2", AnalisiImatge, "2", "y = 4", "400 60 400 220; 320 60 400 60"},
+        {"x^2", AnalisiImatge, "8", "y = 64", ""},                   // outside the X range: no line
+        {"1000*x", AnalisiImatge, "1", "y = 1000", "360 0 360 220"}, // row limited to 0
+        {"1/x", AnalisiImatge, "0", "NO té imatge", ""},
+        {"abs(x)", AnalisiDerivadaPunt, "0", "y' = 0", "320 220 320 220; 220 220 420 220"},
+        // Tangent from column c - 100 to c + 100 through (2, 2) with slope 1.
+        {"abs(x)", AnalisiDerivadaPunt, "2", "y' = 1", "400 140 400 220; 300 240 500 40"},
+        {"1/x", AnalisiDerivadaPunt, "0", "NO té imatge. NO té derivada", ""},
+        // The vertical line is not limited to the window, the tangent left out.
+        {"1/x", AnalisiDerivadaPunt, "0.01", "Fora de la pantalla", "320 -3780 320 220"},
+        // Beyond column 619 (x = 7.475) the central difference is taken there:
+        // (7.5^2 - 7.45^2) / 20 / 0.05.
+        {"x^2/20", AnalisiDerivadaPunt, "7.49", "y' = 0.7475", "620 108 620 220; 519 183 719 33"},
+    };
+    for (const auto& cas : casos) {
+        Panell p(cas.formula, cas.analisi);
+        p.panell.TextX = cas.x;
+        EXPECT_EQ(AcceptarPunt(p.ctx), 0);
+        EXPECT_EQ(p.panell.TextY, cas.y) << cas.formula << " " << cas.x;
+        EXPECT_EQ(p.banc.resultats.TextEstat, "x = " + cas.x + "  " + cas.y);
+        EXPECT_EQ(p.banc.Segments(), cas.segments) << cas.formula << " " << cas.x;
+    }
+    EXPECT_EQ(ColumnaPunt(Eixos(-7.5, 7.5, -5, 5), -7.5), 21);
+}
 
-TEST(Imatge, PuntILinies) {
-    Panell p("x^2", quadrat, AnalisiImatge);
+TEST(PanellPunt, IniciIErrorDeCalcul) {
+    Panell p("x^2", AnalisiImatge);
     EXPECT_EQ(p.banc.finestra.titol, "Imatge de la funció en un punt");
     EXPECT_EQ(p.panell.TextY, "y = 0");
-    p.Acceptar("2");
-    EXPECT_EQ(p.panell.TextY, "y = 4");
-    EXPECT_EQ(p.banc.resultats.TextEstat, "x = 2  y = 4");
-    EXPECT_EQ(p.banc.Segments(), (Seg{{400, 60, 400, 220}, {320, 60, 400, 60}}));
-    p.Acceptar("8"); // outside the X range: the value, no line
-    EXPECT_EQ(p.panell.TextY, "y = 64");
-    EXPECT_TRUE(p.banc.Segments().empty());
-    p.Acceptar("PI/2-PI/2+1/0");
+    p.panell.TextX = "PI/2-PI/2+1/0";
+    EXPECT_EQ(AcceptarPunt(p.ctx), 1);
     EXPECT_EQ(p.banc.finestra.missatges, V{"Error de càlcul en la X"});
     EXPECT_EQ(p.panell.TextY, "y =");
-
-    Panell q(
-        "1000*x", [](double x) { return 1000 * x; }, AnalisiImatge);
-    q.Acceptar("1");
-    EXPECT_EQ(q.banc.Segments(), (Seg{{360, 0, 360, 220}})); // row limited to 0, no horizontal
-    Panell r("1/x", invers, AnalisiImatge);
-    EXPECT_EQ(r.panell.TextY, "NO té imatge");
-    EXPECT_TRUE(r.banc.Segments().empty());
 }
 
-TEST(DerivadaPunt, PendentsITangent) {
-    Panell p(
-        "abs(x)", [](double x) { return std::fabs(x); }, AnalisiDerivadaPunt);
-    EXPECT_EQ(p.panell.TextY, "y' = 0"); // symmetric kink: two-sided difference
-    p.Acceptar("2");
-    EXPECT_EQ(p.panell.TextY, "y' = 1");
-    // Tangent from column c - 100 to c + 100 through (2, 2) with slope 1.
-    EXPECT_EQ(p.banc.Segments(), (Seg{{400, 140, 400, 220}, {300, 240, 500, 40}}));
-    Panell q("1/x", invers, AnalisiDerivadaPunt);
-    EXPECT_EQ(q.panell.TextY, "NO té imatge. NO té derivada");
-    q.Acceptar("0.01");
-    EXPECT_EQ(q.panell.TextY, "Fora de la pantalla");
-}
-
-TEST(DerivadaPunt, VoraDretaFaServirLaColumna619) {
-    const auto e = Eixos(-7.5, 7.5, 1, -5, 5, 1);
-    EXPECT_EQ((std::array{ColumnaPunt(e, 7.49), ColumnaPunt(e, 0), ColumnaPunt(e, -7.5)}),
-              (std::array{619, 320, 21}));
-    Panell p(
-        "x^2/20", [](double x) { return x * x / 20; }, AnalisiDerivadaPunt);
-    p.Acceptar("7.49");
-    // Central difference at column 619 (x = 7.475): (7.5^2 - 7.45^2) / 20 / 0.05.
-    EXPECT_EQ(p.panell.TextY, "y' = 0.7475");
-}
-
-TEST(DerivadaPunt, PassosTracenLaCorbaIParenALaVora) {
-    Panell p("x^2", quadrat, AnalisiDerivadaPunt, true);
+// With tracing on, each step up stores the slope at its column; at the edges
+// nothing happens; "Cancel.lar" keeps the analysis number.
+TEST(PanellPunt, PassosTracenLaCorbaIParenALaVora) {
+    Panell p("x^2", AnalisiDerivadaPunt, true);
     EXPECT_TRUE(p.banc.resultats.Corba.MostrarCorbaResultat);
     for (int i = 0; i < 10; ++i)
         EXPECT_EQ(MourePunt(p.ctx, true), 0);
@@ -269,14 +255,14 @@ TEST(DerivadaPunt, PassosTracenLaCorbaIParenALaVora) {
 }
 
 TEST(Punter, LecturaIMarcaDeClic) {
-    Banc b(id, false, Eixos(-7.5, 7.5, 1, -5, 5, 1));
+    Banc b(id, false, Eixos(-7.5, 7.5, -5, 5));
     b.vista.EscalaX = b.vista.EscalaY = 2; // a window twice the logical size
     const PuntPunter p = PuntDelPunter(b.eixos, b.vista, 800, 280); // logical (400, 140)
     EXPECT_EQ(TextCoordenades(b.eixos, p), "(2,2)");
     auto ctx = b.Context();
     EXPECT_EQ(MarcarClic(ctx, 800, 280), 0);
-    EXPECT_EQ(b.Segments(), (Seg{{400, 140, 400, 220}, {320, 140, 400, 140}}));
-    EXPECT_EQ(b.Textos(), (V{"(2;2)"})); // a semicolon, where the read-out has a comma
+    EXPECT_EQ(b.Segments(), "400 140 400 220; 320 140 400 140");
+    EXPECT_EQ(b.Textos(), "(2;2)"); // a semicolon, where the read-out has a comma
     // The plot box edge is not inside: nothing happens.
     EXPECT_EQ(TextCoordenades(b.eixos, PuntDelPunter(b.eixos, b.vista, 40, 280)), "");
     EXPECT_EQ(MarcarClic(ctx, 40, 280), 1);
