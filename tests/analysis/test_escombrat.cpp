@@ -37,7 +37,7 @@ void FinsA(EscombratFuncio& e, int columna) {
         e.Pas();
 }
 
-// Untraced analyses: the labels in recording order.
+// Untraced analyses: the labels in recording order; Escape has no effect.
 struct CasPunts {
     const char* nom;
     int analisi;
@@ -55,7 +55,10 @@ TEST_P(Punts, EtiquetesEsperades) {
     const auto& cas = GetParam();
     Banc b(cas.f, false, cas.eixos);
     b.opcions.MenuPrecisioBaixa = cas.precisioBaixa;
-    EXPECT_EQ(b.Executar(cas.analisi, cas.valor), ResultatPas::Acabat);
+    EscombratFuncio e(b.Context(), cas.valor);
+    ASSERT_EQ(b.Iniciar(e, cas.analisi), 0);
+    b.resultats.PausaDemanada = true;
+    EXPECT_EQ(ExecutarEscombrat(e), ResultatPas::Acabat);
     EXPECT_EQ(b.Textos(), cas.etiquetes);
     if (cas.segments) {
         EXPECT_EQ(b.Segments(), cas.segments);
@@ -255,7 +258,6 @@ INSTANTIATE_TEST_SUITE_P(
         // The first column never shows a value.
         CasEstat{"PrimeraColumna", AnalisiMinims, quadrat, 0, 23, "x = -14.85   NO té imatge"},
         CasEstat{"Columna", AnalisiMaxims, quadrat, 0, 340, "x = 1   y = 1"},
-        CasEstat{"AntiimatgeExacta", AnalisiAntiimatge, quadrat, 1, 340, "x = 1   y = 1"},
         CasEstat{"AntiimatgeAlMig", AnalisiAntiimatge, quadrat, 2, 349, "x = 1.425   y = 2"},
         CasEstat{"Pol", AnalisiDiscontinuitats, pol, 0, 320, "x = 0   Pos. dis. infinita"},
         CasEstat{"Forat", AnalisiDiscontinuitats, foratA1, 0, 340, "x = 1   lim = 1.0025"},
@@ -266,6 +268,8 @@ INSTANTIATE_TEST_SUITE_P(
         CasEstat{"ForaDeLaPantalla", AnalisiDerivada, invers, 0, 322,
                  "x = 0.1  y´=Fora de la pantalla"},
         CasEstat{"VeiNoDefinit", AnalisiDerivada, invers, 0, 321, "x = 0.05 No té derivada"},
+        CasEstat{"VeiNoDefinitEsquerra", AnalisiDerivada, invers, 0, 319,
+                 "x = -0.05 No té derivada"},
         CasEstat{"VeiNoDefinitSegona", AnalisiSegonaDerivada, invers, 0, 319,
                  "x = -0.05 No té derivada segona"}),
     [](const auto& info) { return std::string(info.param.nom); });
@@ -376,14 +380,6 @@ TEST(Tracat, EscapePausaIAturarNoTanca) {
     EXPECT_EQ(b.resultats.TextEstat, estat); // no closing steps
     EXPECT_EQ(b.finestra.titol, "Funció derivada");
     EXPECT_TRUE(b.resultats.Corba.CorbaParcial);
-
-    // Untraced, Escape has no effect.
-    Banc c(quadrat);
-    EscombratFuncio s(c.Context());
-    c.Iniciar(s, AnalisiMaxims);
-    c.resultats.PausaDemanada = true;
-    EXPECT_EQ(ExecutarEscombrat(s), ResultatPas::Acabat);
-    EXPECT_TRUE(c.finestra.pauses.empty());
 }
 
 } // namespace
