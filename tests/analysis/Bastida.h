@@ -11,13 +11,12 @@
 #include <cmath>
 #include <deque>
 #include <functional>
-#include <optional>
 #include <string>
 #include <vector>
 
 namespace tracima::prova {
 
-using F = std::function<std::optional<double>(double)>;
+using F = std::function<double(double)>; // a value that is not finite: undefined
 using V = std::vector<std::string>;
 
 struct FinestraProva : FinestraCalcul {
@@ -55,16 +54,16 @@ inline EixosFuncions Eixos(double xo, double xf, double yo, double yf) {
 }
 
 // Samples of f at the display-rounded x of each column, as the function set
-// takes them; std::nullopt is an undefined column.
+// takes them.
 inline MostresFuncio Mostrejar(const EixosFuncions& e, const F& f) {
     MostresFuncio m;
     bool anterior = false;
     double filaAnterior = 0;
     for (int c = 20; c <= 620; ++c) {
         auto& s = m.columna[static_cast<std::size_t>(c - 20)];
-        const auto y = f(e.XColumna(c));
-        s.definida = y.has_value() && std::isfinite(*y);
-        s.valor = s.definida ? *y : 0.0;
+        const double y = f(e.XColumna(c));
+        s.definida = std::isfinite(y);
+        s.valor = s.definida ? y : 0.0;
         s.fila = e.Fila(s.valor);
         const bool banda = s.fila > 0 && s.fila < 440 && filaAnterior > 0 && filaAnterior < 440;
         s.unida = s.definida && anterior && banda;

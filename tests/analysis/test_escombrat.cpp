@@ -19,16 +19,9 @@ const F cubicaMig = [](double x) {
     const double t = x - 1.0 / 60;
     return t * t * t - 3 * t;
 };
-// y = x^2, undefined at x = 1 only.
-const F foratA1 = [](double x) -> std::optional<double> {
-    if (std::fabs(x - 1) < 1e-9) return std::nullopt;
-    return x * x;
-};
+const F foratA1 = [](double x) { return std::fabs(x - 1) < 1e-9 ? NAN : x * x; };
 // y = x, undefined at x = -1/30 (column 319).
-const F senseMenysH = [](double x) -> std::optional<double> {
-    if (std::fabs(x + 1.0 / 30) < 1e-6) return std::nullopt;
-    return x;
-};
+const F senseMenysH = [](double x) { return std::fabs(x + 1.0 / 30) < 1e-6 ? NAN : x; };
 const EixosFuncions eixos15 = Eixos(-15, 15, -10, 10); // h = 0.05
 
 // Steps a started scan through column `columna`.
@@ -170,15 +163,12 @@ TEST(LlistaPlena, AturaAmbMissatge) {
 // no number ends the command; a start out of range or where the function is
 // undefined is asked again with the text typed before; an anti-image target
 // out of range ends the command.
-class Caixes : public EntradesAnalisi {
-  public:
-    std::deque<std::string> respostes; // empty: Cancel
-    V mostrats;                        // the text each box opened with
+struct Caixes : EntradesAnalisi {
+    V respostes, mostrats; // the answers, then Cancel; the text each box opened with
     bool DemanarValor(std::string_view, std::string_view, std::string& text) override {
         mostrats.push_back(text);
-        if (respostes.empty()) return false;
-        text = respostes.front();
-        respostes.pop_front();
+        if (mostrats.size() > respostes.size()) return false;
+        text = respostes[mostrats.size() - 1];
         return true;
     }
     bool DemanarLimits(std::string_view, std::string&, std::string&) override { return false; }
@@ -187,7 +177,7 @@ class Caixes : public EntradesAnalisi {
 TEST(Comandes, CaixesDeValor) {
     struct Cas {
         int analisi;
-        std::deque<std::string> respostes;
+        V respostes;
         V missatges, mostrats;
         std::string estat;
     };

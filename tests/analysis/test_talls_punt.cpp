@@ -130,10 +130,7 @@ TEST(TallsTracat, CursorEsborratICorbesReparades) {
         (std::array<std::size_t, 5>{596, 596, 596, 2 * 596, 2 * 596}));
 }
 
-const F desDeMenys4 = [](double x) -> std::optional<double> {
-    if (x < -4) return std::nullopt;
-    return x;
-};
+const F desDeMenys4 = [](double x) { return x < -4 ? NAN : x; };
 
 // Escape at column 33 (x = -4.78333): the pause shows the traced status and,
 // where both functions are defined, keeps the cursor's two lines in the list
@@ -180,10 +177,9 @@ struct Panell {
         EXPECT_EQ(IniciarPunt(ctx, analisi), 0);
     }
     F Formula() {
-        return [this](double x) -> std::optional<double> {
+        return [this](double x) {
             double y = 0;
-            if (ImatgeDeLaFuncio(slot, parametres, calc, x, y) != 0) return std::nullopt;
-            return y;
+            return ImatgeDeLaFuncio(slot, parametres, calc, x, y) == 0 ? y : NAN;
         };
     }
 };
