@@ -1,20 +1,23 @@
-// Test scaffolding for the scans: the recording canvas, a fake
-// window that answers the pause question from a queue, and samples of a
-// function computed at the world x of each column.
+// Test scaffolding for the scans: a fake window on the recording canvas that
+// answers the pause question from a queue, samples of a function at the world
+// x of each column, and one bench holding everything a scan needs.
 #pragma once
 
 #include "analysis/Escombrat.h"
 #include "view/Dibuix.h"
 #include "view/Llenc.h"
 
+#include <array>
 #include <cmath>
 #include <deque>
 #include <functional>
-#include <optional>
 #include <string>
 #include <vector>
 
 namespace tracima::prova {
+
+using F = std::function<double(double)>; // a value that is not finite: undefined
+using V = std::vector<std::string>;
 
 struct FinestraProva : FinestraCalcul {
     LlencEnregistrador llenc;
@@ -23,7 +26,7 @@ struct FinestraProva : FinestraCalcul {
     std::vector<int> segmentsEnPausa; // segment count while paused
     std::vector<std::string> missatges;
     std::string titol;
-    int resultatsDibuixats = 0; // DibuixarResultats calls
+    int resultatsDibuixats = 0;
     const EstatResultats* resultats = nullptr;
     Llenc& Canvas() override { return llenc; }
     void DibuixarEixos() override {}
@@ -35,40 +38,32 @@ struct FinestraProva : FinestraCalcul {
         pauses.emplace_back(text);
         if (resultats) segmentsEnPausa.push_back(resultats->Segments.nombre);
         if (respostes.empty()) return true;
-        bool r = respostes.front();
+        const bool r = respostes.front();
         respostes.pop_front();
         return r;
     }
     void MostrarMissatge(std::string_view text) override { missatges.emplace_back(text); }
 };
 
-// Axes with their logical steps and origins.
-inline EixosFuncions Eixos(double xo, double xf, double ux, double yo, double yf, double uy) {
-    EixosFuncions e;
-    e.XOrigen = xo;
-    e.XFinal = xf;
-    e.XUnitat = ux;
-    e.YOrigen = yo;
-    e.YFinal = yf;
-    e.YUnitat = uy;
+// Axes xo..xf and yo..yf, both units 1.
+inline EixosFuncions Eixos(double xo, double xf, double yo, double yf) {
+    EixosFuncions e{xo, xf, 1, yo, yf, 1};
     e.CalcularPassos();
     e.CalcularOrigens();
     return e;
 }
 
 // Samples of f at the display-rounded x of each column, as the function set
-// takes them; std::nullopt is an undefined column.
-inline MostresFuncio Mostrejar(const EixosFuncions& e,
-                               const std::function<std::optional<double>(double)>& f) {
+// takes them.
+inline MostresFuncio Mostrejar(const EixosFuncions& e, const F& f) {
     MostresFuncio m;
     bool anterior = false;
     double filaAnterior = 0;
     for (int c = 20; c <= 620; ++c) {
         auto& s = m.columna[static_cast<std::size_t>(c - 20)];
-        const double x = e.XColumna(c);
-        auto y = f(x);
-        s.definida = y.has_value() && std::isfinite(*y);
-        s.valor = s.definida ? *y : 0.0;
+        const double y = f(e.XColumna(c));
+        s.definida = std::isfinite(y);
+        s.valor = s.definida ? y : 0.0;
         s.fila = e.Fila(s.valor);
         const bool banda = s.fila > 0 && s.fila < 440 && filaAnterior > 0 && filaAnterior < 440;
         s.unida = s.definida && anterior && banda;
@@ -78,9 +73,33 @@ inline MostresFuncio Mostrejar(const EixosFuncions& e,
     return m;
 }
 
-// Everything one scan needs, with the default axes -10..10 both ways, unit 1.
+inline const F id = [](double x) { return x; };
+inline const F u = [](double) { return 1.0; };
+inline const F quadrat = [](double x) { return x * x; };
+inline const F cub = [](double x) { return x * x * x; };
+inline const F invers = [](double x) { return 1 / x; }; // undefined at 0
+inline const F pol = [](double x) { return 1 / (x - 0.01); };
+inline const F toca001 = [](double x) { return (x - 0.01) * (x - 0.01); };
+
+// The numbers separated by blanks.
+inline std::string Numeros(std::initializer_list<int> v) {
+    std::string t;
+    for (const int n : v)
+        t += (t.empty() ? "" : " ") + std::to_string(n);
+    return t;
+}
+
+// Steps a started stepper to its end and returns the last step's result.
+template <class Pas> ResultatPas Acabar(Pas& e) {
+    ResultatPas p;
+    while ((p = e.Pas()) == ResultatPas::Continua) {
+    }
+    return p;
+}
+
+// Everything one scan needs; the default axes are -10..10 both ways, unit 1.
 struct Banc {
-    EixosFuncions eixos = Eixos(-10, 10, 1, -10, 10, 1);
+    EixosFuncions eixos;
     MostresFuncio mostres;
     EstatResultats resultats;
     OpcionsVista opcions;
@@ -88,16 +107,15 @@ struct Banc {
     TaulaMissatges missatges;
     FinestraProva finestra;
 
-    explicit Banc(std::function<std::optional<double>(double)> f, bool tracat = false,
-                  const EixosFuncions& e = Eixos(-10, 10, 1, -10, 10, 1)) {
-        eixos = e;
-        mostres = Mostrejar(eixos, f);
+    explicit Banc(const F& f, bool tracat = false, const EixosFuncions& e = Eixos(-10, 10, -10, 10))
+        : eixos(e), mostres(Mostrejar(e, f)) {
         opcions.MenuTrassarElsCalculs = tracat;
         opcions.MenuPrecisioBaixa = false;
         finestra.resultats = &resultats;
     }
-    ContextAnalisi Context() {
-        return {resultats, mostres, eixos, opcions, vista, missatges, finestra, "F"};
+    // The context of a scan, drawing on `w` instead of the fake window when given.
+    ContextAnalisi Context(FinestraCalcul* w = nullptr) {
+        return {resultats, mostres, eixos, opcions, vista, missatges, w ? *w : finestra, "F"};
     }
     // Clears the results and starts analysis `a` on `e`.
     int Iniciar(EscombratFuncio& e, int a) {
@@ -105,17 +123,26 @@ struct Banc {
         resultats.AnalisiActiva = a;
         return e.Iniciar();
     }
-    // Runs analysis `a` untraced or traced (the pause answers come from the queue).
     ResultatPas Executar(int a, double valor = 0) {
         EscombratFuncio e(Context(), valor);
         if (Iniciar(e, a) != 0) return ResultatPas::Aturat;
         return ExecutarEscombrat(e);
     }
     std::size_t Linies(Color c) const { return finestra.llenc.LiniesDeColor(c).size(); }
-    std::vector<std::string> Textos() const {
-        std::vector<std::string> t;
+    // The label texts joined by "|".
+    std::string Textos() const {
+        std::string t;
         for (int i = 0; i < resultats.Etiquetes.nombre; ++i)
-            t.push_back(resultats.Etiquetes.entrades[static_cast<std::size_t>(i)].text);
+            t += (i ? "|" : "") + resultats.Etiquetes.entrades[static_cast<std::size_t>(i)].text;
+        return t;
+    }
+    // The segments as "x1 y1 x2 y2; ..." (logical coordinates).
+    std::string Segments() const {
+        std::string t;
+        for (int i = 0; i < resultats.Segments.nombre; ++i) {
+            const auto& s = resultats.Segments.entrades[static_cast<std::size_t>(i)];
+            t += (i ? "; " : "") + Numeros({s.x1, s.y1, s.x2, s.y2});
+        }
         return t;
     }
 };

@@ -4,22 +4,22 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <charconv>
-#include <cmath>
 #include <cstdio>
 #include <sstream>
 
 namespace {
-
-using tracima::cli::Arguments;
 
 struct Sortida {
     int estat;
     std::string out, err;
 };
 
-Sortida Executar(const Arguments& args) {
+// Runs the command on the words of `ordre` (no word holds a blank).
+Sortida Executar(const std::string& ordre) {
+    tracima::cli::Arguments args;
+    std::istringstream in(ordre);
+    for (std::string a; in >> a;)
+        args.push_back(a);
     std::ostringstream out, err;
     const int estat = tracima::cli::ComandaAnalitzar(args, out, err);
     return {estat, out.str(), err.str()};
@@ -27,81 +27,58 @@ Sortida Executar(const Arguments& args) {
 
 struct Cas {
     const char* nom;
-    Arguments args;
-    std::string sortida;
+    std::string ordre, sortida;
 };
 
 class Analitzar : public ::testing::TestWithParam<Cas> {};
 
 TEST_P(Analitzar, SortidaExacta) {
-    const auto& cas = GetParam();
-    const Sortida s = Executar(cas.args);
+    const Sortida s = Executar(GetParam().ordre);
     EXPECT_EQ(s.estat, 0) << s.err;
-    EXPECT_EQ(s.out, cas.sortida);
-}
-
-const Arguments eixos10 = {"--eixos", "-10", "10", "-10", "10"};
-
-Arguments Amb(Arguments a, const Arguments& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
+    EXPECT_EQ(s.out, GetParam().sortida);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Casos, Analitzar,
     ::testing::Values(
-        Cas{"ArrelsEnCastella", {"arrels", "--idioma", "es", "x^2-4"}, "-2\n2\nestat: Raíces\n"},
-        Cas{"ParametreDonat", {"arrels", "-p", "A=2*2", "x^2-A"}, "-2\n2\nestat: Arrels\n"},
+        Cas{"ArrelsEnCastella", "arrels --idioma es x^2-4", "-2\n2\nestat: Raíces\n"},
+        Cas{"ParametreDonat", "arrels -p A=2*2 x^2-A", "-2\n2\nestat: Arrels\n"},
         // "-x+1" is a formula, not an option.
-        Cas{"FormulaAmbGuio", {"arrels", "-x+1"}, "1\nestat: Arrels\n"},
-        Cas{"ArcDeLaRecta", Amb({"integral-linia", "x", "--limits", "3", "0"}, eixos10),
+        Cas{"FormulaAmbGuio", "arrels -x+1", "1\nestat: Arrels\n"},
+        Cas{"ArcDeLaRecta", "integral-linia x --limits 3 0 --eixos -10 10 -10 10",
             "estat: Integral de línia entre 0 i 3 = 4.24264\n"},
-        Cas{"IntegralPelPol", Amb({"integral-definida", "1/x", "--limits", "-1", "1"}, eixos10),
+        Cas{"IntegralPelPol", "integral-definida 1/x --limits -1 1 --eixos -10 10 -10 10",
             "missatge: NO té imatge, la funció integral no està ben definida\n"
             "estat: x = 0  NO té imatge\n"},
         // Out of range: the bar stays open and the second answer is a cancel.
-        Cas{"LimitForaDeRang",
-            {"integral-definida", "1", "--limits", "0", "20"},
+        Cas{"LimitForaDeRang", "integral-definida 1 --limits 0 20",
             "missatge: Valor final de la x massa gran.\nestat: \n"},
-        Cas{"IntegralDeUInvertida", Amb({"integral-definida", "1", "--limits", "2", "0"}, eixos10),
+        Cas{"IntegralDeUInvertida", "integral-definida 1 --limits 2 0 --eixos -10 10 -10 10",
             "estat: Integral definida entre 2 i 0 = -2\n"},
         // 1/6 less the trapezoids' h^2/6 on columns 0.025 wide.
-        Cas{"AreaParabolaRecta",
-            {"area", "x^2", "x", "--limits", "0", "1"},
-            "estat: Àrea entre 0 i 1 = 0.166562\n"},
+        Cas{"AreaParabolaRecta", "area x^2 x --limits 0 1", "estat: Àrea entre 0 i 1 = 0.166562\n"},
         // The limit check shows the bar again: the second answer is a cancel.
-        Cas{"AreaNoDefinidaAlLimit",
-            {"area", "ln(x)", "x", "--limits", "-1", "1", "--idioma", "es"},
+        Cas{"AreaNoDefinidaAlLimit", "area ln(x) x --limits -1 1 --idioma es",
             "missatge: La primera función NO está definida para el valor x inicial\n"
             "estat: Área entre -1 i 1 = 0\n"},
-        Cas{"SenseLimitsEsCancel", {"integral-definida", "1"}, "estat: \n"},
+        Cas{"SenseLimitsEsCancel", "integral-definida 1", "estat: \n"},
         // Column 350 falls on x = 0.5: an exact cut; low precision writes a comma.
-        Cas{"TallExacte",
-            {"talls", "x", "-x+1", "--eixos", "-5", "5", "-5", "5"},
-            "0,5\t0,5\nestat: Punts de tall\n"},
-        Cas{"ImatgeSenseXMostraLaDeZero", {"imatge", "x^2"}, "estat: x = 0  y = 0\n"},
-        Cas{"DerivadaDeValorAbsolutEnZero",
-            {"derivada-punt", "abs(x)", "--x", "0", "--precisio-alta"},
+        Cas{"TallExacte", "talls x -x+1 --eixos -5 5 -5 5", "0,5\t0,5\nestat: Punts de tall\n"},
+        Cas{"ImatgeSenseXMostraLaDeZero", "imatge x^2", "estat: x = 0  y = 0\n"},
+        Cas{"DerivadaDeValorAbsolutEnZero", "derivada-punt abs(x) --x 0 --precisio-alta",
             "estat: x = 0  y' = 0\n"},
-        Cas{"Antiimatges",
-            {"antiimatges", "x^2", "--valor", "1"},
-            "-1\t1\n1\t1\nestat: Antiimatges del 1\n"},
-        Cas{"AntiimatgeNoNumerica",
-            {"antiimatges", "x^2", "--valor", "abc"},
-            "missatge: El valor escrit no és un número.\nestat: \n"},
-        Cas{"FuncioIntegralMassaGran",
-            {"funcio-integral", "1", "--x0", "20"},
+        Cas{"Antiimatges", "antiimatges x^2 --valor 1", "-1\t1\n1\t1\nestat: Antiimatges del 1\n"},
+        Cas{"FuncioIntegralMassaGran", "funcio-integral 1 --x0 20",
             "missatge: Valor de la x massa gran.\nestat: \n"}),
     [](const auto& info) { return std::string(info.param.nom); });
 
 TEST(AnalitzarValors, CorbaDerivadaUnaLiniaPerColumna) {
-    const Sortida s = Executar({"derivada", "x^2"});
+    const Sortida s = Executar("derivada x^2");
     ASSERT_EQ(s.estat, 0);
     std::istringstream in(s.out);
-    std::string linia;
     std::vector<std::string> linies;
-    while (std::getline(in, linia))
-        linies.push_back(linia);
+    for (std::string l; std::getline(in, l);)
+        linies.push_back(l);
     ASSERT_EQ(linies.size(), 602u);
     EXPECT_EQ(linies[0], "-7.5\t-");  // column 20 never gets a value
     EXPECT_EQ(linies[360], "1.5\t3"); // column 380: 2x at x = 1.5
@@ -110,7 +87,7 @@ TEST(AnalitzarValors, CorbaDerivadaUnaLiniaPerColumna) {
 }
 
 TEST(AnalitzarValors, JsonAmbSegmentsIEtiquetes) {
-    const Sortida s = Executar({"arrels", "--json", "x^2-4"});
+    const Sortida s = Executar("arrels --json x^2-4");
     ASSERT_EQ(s.estat, 0);
     EXPECT_EQ(s.out, "{\"analisi\": \"arrels\", \"numero\": 3, \"punts\": [[\"-2\"], [\"2\"]], "
                      "\"corba\": [], \"missatges\": [], \"segments\": [[240, 224, 240, 216, "
@@ -133,22 +110,22 @@ TEST(AnalitzarPrograma, TaulaDeComandes) {
 }
 
 TEST(AnalitzarErrors, Estat2) {
-    const Arguments casos[] = {
-        {"arrels", "x+"},                // does not compile
-        {"arrels"},                      // no formula
-        {"arrels", "x", "x^2"},          // the one-function commands need one function
-        {"talls", "x"},                  // cuts need two
-        {"rels", "x"},                   // unknown analysis
-        {"arrels", "x", "--eixos", "1"}, // too few values
-        {"arrels", "x", "--eixos", "1", "0", "-5", "5"}, // origin above final
-        {"arrels", "x", "-p", "Z=1"},
-        {"arrels", "x", "--idioma", "fr"},
-        {"arrels", "--document", "/nonexistent/x.trc"},
+    const char* casos[] = {
+        "arrels x+",                 // does not compile
+        "arrels",                    // no formula
+        "arrels x x^2",              // one-function commands need one
+        "talls x",                   // cuts need two
+        "rels x",                    // unknown analysis
+        "arrels x --eixos 1",        // too few values
+        "arrels x --eixos 1 0 -5 5", // origin above final
+        "arrels x -p Z=1",
+        "arrels x --idioma fr", // unknown language
+        "arrels --document /nonexistent/x.trc",
     };
-    for (const auto& args : casos) {
-        const Sortida s = Executar(args);
-        EXPECT_EQ(s.estat, 2) << args.size() << " " << args.back();
-        EXPECT_FALSE(s.err.empty());
+    for (const char* ordre : casos) {
+        const Sortida s = Executar(ordre);
+        EXPECT_EQ(s.estat, 2) << ordre;
+        EXPECT_FALSE(s.err.empty()) << ordre;
     }
 }
 
