@@ -147,6 +147,10 @@ TEST(Compilar, ReplacesThePreviousFormula) {
     EXPECT_EQ(c.CompilarFuncio("X+", {}), 5);
     EXPECT_FALSE(c.Compilat());
     EXPECT_EQ(c.AvaluarFuncio(2, v), AvalSenseValorReal);
+    const double x = 2;
+    int codi = 0;
+    c.AvaluarFuncioMostres(&x, &v, &codi, 1);
+    EXPECT_EQ(codi, AvalSenseValorReal);
     EXPECT_EQ(c.NombreElements(), 0);
     EXPECT_EQ(c.Element(1).codi[0], '\0');
     EXPECT_EQ(c.Element(0).codi[0], '\0');
