@@ -8,22 +8,19 @@
 using namespace tracima;
 
 TEST(ArrodonirPerMostrar, BandsAndBoundaries) {
-    struct Cas {
-        double v, esperat;
-    } casos[] = {
-        {3.14159265, 3.14159},  {0.123456789, 0.1234568}, {12345.678, 12345.68},
-        {300000, 300000},       {300000.44, 300000},      {300000.6, 300001},
-        {2.5e9, 2.5e9},         {-0.25, -0.25},           {3, 3},
-        {3.0000049, 3}, {2.9999996, 3}, {0.30000004, 0.3},  {30.000004, 30},          {-12345.678, -12345.68},
-        {1e9, 1e9},             {0, 0},
+    const double casos[][2] = {
+        {3.14159265, 3.14159}, {0.123456789, 0.1234568}, {12345.678, 12345.68}, {300000, 300000},
+        {300000.44, 300000},   {300000.6, 300001},       {2.5e9, 2.5e9},        {-0.25, -0.25},
+        {3, 3},                {3.0000049, 3},           {2.9999996, 3},        {0.30000004, 0.3},
+        {30.000004, 30},       {-12345.678, -12345.68},  {1e9, 1e9},            {0, 0},
     };
-    for (const auto& c : casos) EXPECT_DOUBLE_EQ(ArrodonirPerMostrar(c.v), c.esperat) << c.v;
+    for (const auto& c : casos) EXPECT_DOUBLE_EQ(ArrodonirPerMostrar(c[0]), c[1]) << c[0];
     EXPECT_TRUE(std::isnan(ArrodonirPerMostrar(std::nan(""))));
 }
 
 TEST(ArrodonirEnter, TiesToEvenAndLimits) {
     constexpr double inf = std::numeric_limits<double>::infinity();
-    struct Cas {
+    const struct {
         double v;
         int enter, pixel;
     } casos[] = {
@@ -38,36 +35,27 @@ TEST(ArrodonirEnter, TiesToEvenAndLimits) {
 }
 
 TEST(Arrodonir6Decimals, RoundsAndSurvivesHugeValues) {
-    EXPECT_DOUBLE_EQ(Arrodonir6Decimals(-2.1234567), -2.123457);
-    EXPECT_DOUBLE_EQ(Arrodonir6Decimals(2.1234564), 2.123456);
-    EXPECT_EQ(Arrodonir6Decimals(0.0000004), 0);
-    EXPECT_FALSE(std::signbit(Arrodonir6Decimals(-0.0000004)));
-    EXPECT_DOUBLE_EQ(Arrodonir6Decimals(1e300), 1e300);
-    EXPECT_DOUBLE_EQ(Arrodonir6Decimals(-5e15), -5e15);
+    const double casos[][2] = {{-2.1234567, -2.123457}, {2.1234564, 2.123456}, {0.0000004, 0},
+                               {-0.0000004, 0},         {1e300, 1e300},        {-5e15, -5e15}};
+    for (const auto& c : casos) {
+        EXPECT_DOUBLE_EQ(Arrodonir6Decimals(c[0]), c[1]) << c[0];
+        EXPECT_EQ(std::signbit(Arrodonir6Decimals(c[0])), std::signbit(c[1])) << c[0];
+    }
 }
 
 // The standard text, and the text written into a formula (never an exponent).
 TEST(NumeroAText, StandardAndFormulaTexts) {
-    struct Cas {
+    const struct {
         double v;
-        const char* text;
-        const char* formula;
+        const char *text, *formula;
     } casos[] = {
-        {2, "2", "2"},
-        {0.1234567, "0.123457", "0.123457"},
-        {1e-7, "0", "0"},
-        {-1e-7, "0", "0"},
-        {0.000001, "1E-6", "0.000001"},
-        {0.00001, "0.00001", "0.00001"},
-        {0.000012, "0.000012", "0.000012"},
-        {-3.5, "-3.5", "-3.5"},
-        {1234567.25, "1234567.25", "1234567.25"},
-        {1e15, "1E15", "1000000000000000"},
+        {2, "2", "2"},           {0.1234567, "0.123457", "0.123457"}, {1e-7, "0", "0"},
+        {-1e-7, "0", "0"},       {0.000001, "1E-6", "0.000001"},      {100, "100", "100"},
+        {-3.5, "-3.5", "-3.5"},  {0.00001, "0.00001", "0.00001"},     {-0.5, "-0.5", "-0.5"},
+        {0.000012, "0.000012", "0.000012"},   {6.2831859999, "6.283186", "6.283186"},
+        {1234567.25, "1234567.25", "1234567.25"}, {1e15, "1E15", "1000000000000000"},
         {1.5e20, "1.5E20", "150000000000000000000"},
         {123456789012345.0, "123456789012345", "123456789012345"},
-        {6.2831859999, "6.283186", "6.283186"},
-        {100, "100", "100"},
-        {-0.5, "-0.5", "-0.5"},
     };
     for (const auto& c : casos) {
         EXPECT_EQ(NumeroAText(c.v), c.text) << c.v;
@@ -83,7 +71,7 @@ TEST(NumeroAText, StandardAndFormulaTexts) {
 }
 
 TEST(NumeroATextPrecisioBaixa, DecimalsFromPixelSize) {
-    struct Cas {
+    const struct {
         double v, p;
         const char* text;
     } casos[] = {
@@ -92,5 +80,5 @@ TEST(NumeroATextPrecisioBaixa, DecimalsFromPixelSize) {
         {3.14159, 2.5, "3,1"},     {3.14159, 2, "3,14159"}, {1.23456789, 0.000001, "1,234568"},
         {-0.001, 0.0125, "0"},     {-3.14159, 0.025, "-3,14"},
     };
-    for (const auto& c : casos) EXPECT_EQ(NumeroATextPrecisioBaixa(c.v, c.p), c.text) << c.v << " " << c.p;
+    for (const auto& c : casos) EXPECT_EQ(NumeroATextPrecisioBaixa(c.v, c.p), c.text) << c.v;
 }
