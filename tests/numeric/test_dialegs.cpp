@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <string>
 #include <vector>
 
@@ -16,24 +15,10 @@
 namespace tracima {
 namespace {
 
-void Omplir(GraellaValors& g, const std::vector<std::pair<const char*, const char*>>& files) {
-    g.Iniciar();
-    for (std::size_t i = 0; i < files.size(); ++i) {
-        g.FixarText(static_cast<int>(i) + 1, ColumnaX, files[i].first);
-        g.FixarText(static_cast<int>(i) + 1, ColumnaY, files[i].second);
-    }
-}
-
 // A record that a refused dialog must leave exactly as it is.
 FuncioNumerica RegistreAnterior() {
-    FuncioNumerica f;
-    f.NombrePunts = 2;
-    f.ValorsX[0] = 0.5;
-    f.ValorsY[0] = 1e-7;
-    f.ValorsX[1] = 7;
-    f.ValorsY[1] = -2;
-    f.InterpolacioLineal = true;
-    f.Extrapolar = true;
+    FuncioNumerica f = Taula<FuncioNumerica>({{0.5, 1e-7}, {7, -2}});
+    f.InterpolacioLineal = f.Extrapolar = true;
     f.TipusRegressio = 3;
     f.EquacioRegressio = "2 * (3)^x";
     f.CoeficientCorrelacio = 0.5;
@@ -46,8 +31,7 @@ FuncioNumerica RegistreAnterior() {
 TEST(Selector, LoadsTheChosenTableIntoTheDialogToOpen) {
     const FuncioNumerica registre = RegistreAnterior();
     EstatNumerica e;
-    e.InterpolacioAcceptada = 1;
-    e.RegressioAcceptada = 1;
+    e.InterpolacioAcceptada = e.RegressioAcceptada = 1;
     DialegInterpolacio di;
     DialegRegressio dr;
     di.Graella.FixarText(300, ColumnaY, "vell");
@@ -57,14 +41,9 @@ TEST(Selector, LoadsTheChosenTableIntoTheDialogToOpen) {
     EXPECT_EQ(e.ValorReservat, 9);
     EXPECT_EQ(e.TaulaDeTreball.NombrePunts, 2);
     EXPECT_EQ(e.TaulaDeTreball.ValorsY[1], -2);
-    EXPECT_EQ(di.Graella.Text(1, ColumnaX), "0.5");
-    EXPECT_EQ(di.Graella.Text(1, ColumnaY), "0");
-    EXPECT_EQ(di.Graella.Text(2, ColumnaY), "-2");
-    EXPECT_EQ(di.Graella.Text(300, ColumnaY), "");
+    EXPECT_EQ(di.Graella.TextCopiar(), "0.5\t0\r\n7\t-2\r\n"); // row 300 emptied
     EXPECT_EQ(di.Graella.Cursor(), (Cella{3, ColumnaX}));
-    EXPECT_TRUE(di.Opcions.Lineal);
-    EXPECT_FALSE(di.Opcions.MostrarPunts);
-    EXPECT_TRUE(di.Opcions.Extrapolar);
+    EXPECT_TRUE(di.Opcions.Lineal && !di.Opcions.MostrarPunts && di.Opcions.Extrapolar);
     // Both flags reset: a cancelled dialog never leads to the axis question.
     EXPECT_FALSE(CalPreguntarExtrems(e));
 
@@ -90,7 +69,7 @@ TEST(AcceptacioInterpolacio, AcceptanceStoresTableOptionsAndLabel) {
     EstatNumerica e;
     e.ValorReservat = 4;
     DialegInterpolacio d;
-    Omplir(d.Graella, {{"1", "2"}, {"2", "1/4"}, {"5", "-1"}});
+    Omplir(d.Graella, "1 2;2 1/4;5 -1");
     d.Opcions = {true, true, false, true};
     FuncioNumerica registre = RegistreAnterior();
     std::string etiqueta = "x^2";
@@ -112,86 +91,11 @@ TEST(AcceptacioInterpolacio, AcceptanceStoresTableOptionsAndLabel) {
     EXPECT_EQ(etiqueta, "INTERPOLACIÓ");
 }
 
-TEST(DialegsTaula, RefusalsLeaveTheRecordAndTheLabelAlone) {
-    struct Cas {
-        const char* nom;
-        bool regressio;
-        int model;
-        std::vector<std::pair<const char*, const char*>> files;
-        int missatge;
-        Cella cursor;
-    };
-    const std::vector<Cas> casos = {
-        {"interpolation, x not increasing",
-         false,
-         0,
-         {{"1", "1"}, {"2", "2"}, {"2", "3"}},
-         MissatgeXNoCreixent,
-         {3, ColumnaX}},
-        {"interpolation, one point",
-         false,
-         0,
-         {{"1", "1"}},
-         MissatgeMinimDosParells,
-         {1, ColumnaX}},
-        {"regression, isolated cell before the count",
-         true,
-         ModelLineal,
-         {{"1", "1"}, {"2", "4"}, {"", ""}, {"3", "9"}},
-         MissatgeCellesAillades,
-         {4, ColumnaX}},
-        {"regression, cell error",
-         true,
-         ModelLineal,
-         {{"1", "1"}, {"2", "4"}, {"3", "1/0"}},
-         MissatgeErrorCella,
-         {3, ColumnaY}},
-        {"regression, exponential y = 0",
-         true,
-         ModelExponencial,
-         {{"1", "1"}, {"2", "0"}, {"3", "9"}},
-         MissatgeExponencialYPositiva,
-         {2, ColumnaY}},
-        {"regression, equal x keeps the cursor",
-         true,
-         ModelLineal,
-         {{"2", "1"}, {"2", "4"}, {"2", "9"}},
-         MissatgeRegressioLineal,
-         {2, ColumnaY}},
-    };
-    for (const Cas& c : casos) {
-        SCOPED_TRACE(c.nom);
-        EstatNumerica e;
-        FuncioNumerica registre = RegistreAnterior();
-        std::string etiqueta = "x^2";
-        Refus r;
-        if (c.regressio) {
-            DialegRegressio d;
-            Omplir(d.Graella, c.files);
-            d.Graella.FixarCursor({2, ColumnaY});
-            d.Model = c.model;
-            r = AcceptarRegressio(d, Parametres{}, e, registre, etiqueta);
-            EXPECT_EQ(d.Graella.Cursor(), c.cursor);
-        } else {
-            DialegInterpolacio d;
-            Omplir(d.Graella, c.files);
-            r = AcceptarInterpolacio(d, Parametres{}, e, registre, etiqueta);
-            EXPECT_EQ(d.Graella.Cursor(), c.cursor);
-        }
-        EXPECT_EQ(r.Missatge, c.missatge);
-        EXPECT_EQ(r.Cursor, c.cursor);
-        EXPECT_TRUE(registre == RegistreAnterior());
-        EXPECT_EQ(etiqueta, "x^2");
-        EXPECT_FALSE(CalPreguntarExtrems(e));
-    }
-}
-
 TEST(AcceptacioRegressio, AcceptanceStoresTheFit) {
     EstatNumerica e;
     e.ValorReservat = 4;
     DialegRegressio d;
-    // Decreasing x are accepted by the regression dialog.
-    Omplir(d.Graella, {{"3", "-3"}, {"2", "1"}, {"1", "5"}});
+    Omplir(d.Graella, "3 -3;2 1;1 5"); // decreasing x are accepted here
     d.Model = ModelLineal;
     FuncioNumerica registre = RegistreAnterior();
     registre.MostrarPunts = true;
@@ -206,6 +110,42 @@ TEST(AcceptacioRegressio, AcceptanceStoresTheFit) {
     EXPECT_DOUBLE_EQ(registre.CoeficientCorrelacio, -1);
     // The interpolation options are not touched.
     EXPECT_TRUE(registre.InterpolacioLineal && registre.MostrarPunts && registre.Extrapolar);
+}
+
+TEST(DialegsTaula, RefusalsLeaveTheRecordAndTheLabelAlone) {
+    struct Cas {
+        int model; // 0: the interpolation dialog
+        const char* files;
+        int missatge;
+        Cella cursor;
+    };
+    const Cas casos[] = {
+        {0, "1 1;2 2;2 3", MissatgeXNoCreixent, {3, ColumnaX}},
+        {0, "1 1", MissatgeMinimDosParells, {1, ColumnaX}},
+        {ModelLineal, "1 1;2 4;;3 9", MissatgeCellesAillades, {4, ColumnaX}},
+        {ModelLineal, "1 1;2 4;3 1/0", MissatgeErrorCella, {3, ColumnaY}},
+        {ModelExponencial, "1 1;2 0;3 9", MissatgeExponencialYPositiva, {2, ColumnaY}},
+        {ModelLineal, "2 1;2 4;2 9", MissatgeRegressioLineal, {2, ColumnaY}}, // cursor kept
+    };
+    for (const Cas& c : casos) {
+        SCOPED_TRACE(c.files);
+        EstatNumerica e;
+        FuncioNumerica registre = RegistreAnterior();
+        std::string etiqueta = "x^2";
+        DialegInterpolacio di;
+        DialegRegressio dr;
+        GraellaValors& g = c.model == 0 ? di.Graella : dr.Graella;
+        Omplir(g, c.files).FixarCursor({2, ColumnaY});
+        dr.Model = c.model;
+        const Refus r = c.model == 0 ? AcceptarInterpolacio(di, Parametres{}, e, registre, etiqueta)
+                                     : AcceptarRegressio(dr, Parametres{}, e, registre, etiqueta);
+        EXPECT_EQ(r.Missatge, c.missatge);
+        EXPECT_EQ(r.Cursor, c.cursor);
+        EXPECT_EQ(g.Cursor(), c.cursor);
+        EXPECT_TRUE(registre == RegistreAnterior());
+        EXPECT_EQ(etiqueta, "x^2");
+        EXPECT_FALSE(CalPreguntarExtrems(e));
+    }
 }
 
 TEST(NomesPunts, TheSwitchesFollowEachOther) {
@@ -244,30 +184,27 @@ TEST(EixosSuggerits, RoundingScale) {
 
 TEST(EixosSuggerits, MarginsRoundingAndZero) {
     struct Cas {
-        const char* nom;
         double lo, hi, origen, final;
     };
     const Cas casos[] = {
-        {"1 to 9: the origin comes to 0", 1, 9, 0, 10},
-        {"narrow band away from zero", 100, 101, 99.89, 101.1},
-        {"-1 to 50: balanced", -1, 50, -12, 60},
-        {"-50 to 1: balanced the other way", -50, 1, -60, 12},
-        {"-9 to -1: the final comes to 0", -9, -1, -10, 0},
-        {"all equal to 3", 3, 3, 2, 4},
-        {"all equal to -3", -3, -3, -4, -2},
-        {"all 0", 0, 0, 0, 0},
+        {1, 9, 0, 10},            // the origin comes to 0
+        {100, 101, 99.89, 101.1}, // a narrow band away from zero is kept
+        {-1, 50, -12, 60},        // balanced
+        {-50, 1, -60, 12},        // balanced the other way
+        {-9, -1, -10, 0},         // the final comes to 0
+        {3, 3, 2, 4},
+        {-3, -3, -4, -2},
+        {0, 0, 0, 0},
     };
     for (const Cas& c : casos) {
         FuncioNumerica f;
-        f.XMinim = c.lo;
-        f.XMaxim = c.hi;
-        f.YMinim = c.lo;
-        f.YMaxim = c.hi;
+        f.XMinim = f.YMinim = c.lo;
+        f.XMaxim = f.YMaxim = c.hi;
         const ExtremsSuggerits s = SuggerirExtremsEixos(f);
-        EXPECT_DOUBLE_EQ(s.OrigenX, c.origen) << c.nom;
-        EXPECT_DOUBLE_EQ(s.FinalX, c.final) << c.nom;
-        EXPECT_EQ(s.OrigenY, s.OrigenX) << c.nom;
-        EXPECT_EQ(s.FinalY, s.FinalX) << c.nom;
+        EXPECT_DOUBLE_EQ(s.OrigenX, c.origen) << c.lo << " " << c.hi;
+        EXPECT_DOUBLE_EQ(s.FinalX, c.final) << c.lo << " " << c.hi;
+        EXPECT_EQ(s.OrigenY, s.OrigenX);
+        EXPECT_EQ(s.FinalY, s.FinalX);
     }
 }
 
@@ -286,51 +223,38 @@ TEST(EixosSuggerits, QuestionText) {
               "¿Deben modificarse los valores de los extremos de los ejes?");
 }
 
-TEST(Coeficients, ExactDataOfEachModel) {
-    struct Cas {
-        const char* nom;
-        std::vector<Punt> punts;
-        int model;
-    };
-    const std::vector<Cas> casos = {
-        {"linear", {{1, 2}, {2, 4}, {3, 6}}, ModelLineal},
-        {"quadratic", {{-1, 6}, {0, 1}, {1, 0}, {2, 3}}, ModelQuadratic},
-        {"exponential", {{0, 2}, {1, 6}, {2, 18}}, ModelExponencial},
-        {"potential", {{1, 2}, {2, 16}, {3, 54}}, ModelPotencial},
-        {"inverse", {{1, 0.5}, {2, 2.0 / 3}, {4, 0.8}}, ModelInvers},
-    };
-    for (const Cas& c : casos) {
-        CoeficientsRegressio k;
-        CalcularCoeficients(Taula(c.punts), k);
-        EXPECT_EQ(k.TextR(c.model), "1") << c.nom;
-        EXPECT_EQ(k.TextError(c.model), "0") << c.nom;
-    }
-}
-
-TEST(Coeficients, ErrorsAndModelsThatCannotBeFitted) {
-    // a = 0.8, b = 1.4: residues -0.4, 0.8, -1, 1.2, -0.6, so the error is 3.6 / 5.
+TEST(Coeficients, ExactFitsErrorsAndModelsThatCannotBeFitted) {
     CoeficientsRegressio k;
+    // Exact data of the models the copy text below does not show fitted exactly.
+    for (const auto& [punts, model] : std::vector<std::pair<std::vector<Punt>, int>>{
+             {{{-1, 6}, {0, 1}, {1, 0}, {2, 3}}, ModelQuadratic},
+             {{{0, 2}, {1, 6}, {2, 18}}, ModelExponencial},
+             {{{1, 0.5}, {2, 2.0 / 3}, {4, 0.8}}, ModelInvers}}) {
+        CalcularCoeficients(Taula(punts), k);
+        EXPECT_EQ(k.TextR(model), "1") << model;
+        EXPECT_EQ(k.TextError(model), "0") << model;
+    }
+    // a = 0.8, b = 1.4: residues -0.4, 0.8, -1, 1.2, -0.6, so the error is 3.6 / 5.
     CalcularCoeficients(Taula({{0, 1}, {1, 3}, {2, 2}, {3, 5}, {4, 4}}), k);
     EXPECT_EQ(k.TextR(ModelLineal), "0.8");
     EXPECT_EQ(k.TextError(ModelLineal), "0.72");
 
     struct Cas {
-        const char* nom;
         std::vector<Punt> punts;
         const char* ajustats; // "1" where model m (position m - 1) has values
     };
-    const std::vector<Cas> casos = {
-        {"a negative y", {{1, 2}, {2, -1}, {3, 5}}, "11001"},
-        {"a zero y", {{1, 2}, {2, 0}, {3, 5}}, "11000"},
-        {"all x equal", {{2, 1}, {2, 3}, {2, 5}}, "00000"},
-        {"on y = x/2, through the origin", {{1, 0.5}, {2, 1}, {4, 2}}, "11110"},
+    const Cas casos[] = {
+        {{{1, 2}, {2, -1}, {3, 5}}, "11001"},  // a negative y
+        {{{1, 2}, {2, 0}, {3, 5}}, "11000"},   // a zero y
+        {{{2, 1}, {2, 3}, {2, 5}}, "00000"},   // all x equal
+        {{{1, 0.5}, {2, 1}, {4, 2}}, "11110"}, // on y = x/2, through the origin
     };
     for (const Cas& c : casos) {
         CalcularCoeficients(Taula(c.punts), k);
         for (int m = 1; m <= 5; ++m) {
             const bool ajustat = c.ajustats[m - 1] == '1';
-            EXPECT_EQ(k.TextR(m) != "NO", ajustat) << c.nom << " model " << m;
-            EXPECT_EQ(k.TextError(m) != "NO", ajustat) << c.nom << " model " << m;
+            EXPECT_EQ(k.TextR(m) != "NO", ajustat) << c.ajustats << " model " << m;
+            EXPECT_EQ(k.TextError(m) != "NO", ajustat) << c.ajustats << " model " << m;
         }
     }
 }
@@ -368,14 +292,13 @@ TEST(Coeficients, CopyTextOfASmallTable) {
 
 TEST(Coeficients, ReadsTheGridIntoTheWorkingTable) {
     DialegRegressio d;
-    Omplir(d.Graella, {{"1", "2"}, {"2", "4"}});
+    Omplir(d.Graella, "1 2;2 4");
     EstatNumerica e;
     CoeficientsRegressio k;
     EXPECT_EQ(ObrirCoeficients(d, Parametres{}, e, k).Missatge, MissatgeMinimTresParells);
     EXPECT_EQ(d.Graella.Cursor(), (Cella{1, ColumnaX}));
     EXPECT_EQ(e.TaulaDeTreball.NombrePunts, 0);
-    d.Graella.FixarText(3, ColumnaX, "3");
-    d.Graella.FixarText(3, ColumnaY, "6");
+    Omplir(d.Graella, "1 2;2 4;3 6");
     ASSERT_TRUE(ObrirCoeficients(d, Parametres{}, e, k).Acceptat());
     EXPECT_EQ(e.TaulaDeTreball.NombrePunts, 3);
     EXPECT_EQ(k.TextR(ModelLineal), "1");
