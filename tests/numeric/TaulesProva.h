@@ -1,5 +1,5 @@
-// Tables written inline in the numeric tests: points as {x, y} pairs, grid rows as
-// "x y" texts separated by ';' ("1 1;;3 9" leaves row 2 empty, " 7" fills only y).
+// Tables written inline in the numeric tests: points as {x, y} pairs, and grids as
+// "x y" rows separated by ';' ("1 1;;3 9" leaves row 2 empty, " 7" fills only y).
 #pragma once
 
 #include <sstream>
@@ -26,8 +26,8 @@ template <class T = TaulaTreball> T Taula(const std::vector<Punt>& punts) {
     return t;
 }
 
-inline GraellaValors& Omplir(GraellaValors& g, const std::string& files) {
-    g.Iniciar();
+inline GraellaValors Graella(const std::string& files) {
+    GraellaValors g;
     std::istringstream in(files);
     std::string fila;
     for (int r = 1; std::getline(in, fila, ';'); ++r) {
@@ -36,11 +36,6 @@ inline GraellaValors& Omplir(GraellaValors& g, const std::string& files) {
         if (blanc != std::string::npos) g.FixarText(r, ColumnaY, fila.substr(blanc + 1));
     }
     return g;
-}
-
-inline GraellaValors Graella(const std::string& files) {
-    GraellaValors g;
-    return Omplir(g, files);
 }
 
 } // namespace tracima

@@ -14,7 +14,7 @@
 namespace tracima {
 namespace {
 
-// The rows up to the last filled one, written as Omplir reads them.
+// The rows up to the last filled one, written as Graella reads them.
 std::string Contingut(const GraellaValors& g) {
     std::string s;
     for (int r = 1; r <= g.UltimaFilaOcupada(); ++r) {
@@ -147,8 +147,7 @@ TEST(Graella, PasteFormats) {
         g.FixarText(300, ColumnaY, "old");
         EXPECT_EQ(g.Enganxar(c.text), 0) << c.text;
         EXPECT_EQ(Contingut(g), c.files) << c.text;
-        const int files = c.files[0] ? Graella(c.files).UltimaFilaOcupada() : 0;
-        EXPECT_EQ(g.Cursor(), (Cella{files + 1, ColumnaX})) << c.text;
+        EXPECT_EQ(g.Cursor(), (Cella{Graella(c.files).UltimaFilaOcupada() + 1, 1})) << c.text;
     }
     // Pasting nothing changes nothing.
     GraellaValors g = Graella("1 2");
@@ -236,20 +235,6 @@ TEST(Graella, ReadingEvaluatesEveryCellAsAFormula) {
     EXPECT_EQ(t.ValorsX[3], 99);
     // The regression dialog takes equal x; the same table is refused for interpolation.
     EXPECT_TRUE(Graella("1 1;2 4;2 5").Llegir(3, false, p, t).Acceptat());
-}
-
-TEST(Graella, StoringATableSetsExtremesCountAndReservedValue) {
-    TaulaTreball t = Taula({{3, 0.5}, {-2, 7}, {5, -1}, {100, 0}});
-    t.NombrePunts = 3; // the fourth point is a leftover: copied, not in the extremes
-    FuncioNumerica f;
-    DesarTaula(t, 9, f);
-    EXPECT_EQ(f.XMinim, -2);
-    EXPECT_EQ(f.XMaxim, 5);
-    EXPECT_EQ(f.YMinim, -1);
-    EXPECT_EQ(f.YMaxim, 7);
-    EXPECT_EQ(f.NombrePunts, 3);
-    EXPECT_EQ(f.ValorReservat, 9);
-    EXPECT_EQ(f.ValorsX[3], 100);
 }
 
 } // namespace

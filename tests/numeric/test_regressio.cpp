@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -34,10 +35,8 @@ TEST(Estadistiques, PopulationFormulasAndTheLinearFit) {
     EXPECT_DOUBLE_EQ(f.DesviacioY, std::sqrt(2.0));
     EXPECT_DOUBLE_EQ(f.Covariancia, 1.6);
     EXPECT_DOUBLE_EQ(f.CoeficientCorrelacio, 0.8);
-    EXPECT_EQ(f.XMinim, 0);
-    EXPECT_EQ(f.XMaxim, 4);
-    EXPECT_EQ(f.YMinim, 1);
-    EXPECT_EQ(f.YMaxim, 5);
+    EXPECT_EQ((std::array{f.XMinim, f.XMaxim, f.YMinim, f.YMaxim}),
+              (std::array{0.0, 4.0, 1.0, 5.0}));
     // a = (nΣxy − ΣxΣy)/(nΣx² − (Σx)²) = (190 − 150)/(150 − 100); b = (Σy − aΣx)/n.
     ASSERT_TRUE(AjustarRegressio(t, ModelLineal, {6, 1}, f).Acceptat());
     EXPECT_DOUBLE_EQ(f.CoeficientA, 0.8);
@@ -98,15 +97,11 @@ TEST(Regressio, FormulaTexts) {
         {EquacioLineal(1e-6, 0.5), "0.000001x + 0.5"},
         {EquacioLineal(2.5e7, 1), "25000000x + 1"},
         {EquacioQuadratica(1, -6.9e-13, 1e-14), "1x^2 + 0x "},
-        {EquacioQuadratica(2, -3, 1), "2x^2 -3x + 1"},
         {EquacioQuadratica(1, 0, -2), "1x^2 + 0x -2"},
         {EquacioQuadratica(-1, 2, -3e-8), "-1x^2 + 2x "},
-        {EquacioExponencial(std::log(3.0), std::log(2.0)), "2 * (3)^x"},
-        {EquacioPotencial(3, std::log(2.0)), "2 * x^(3)"},
-        {EquacioInversa(1, 1), "1 * x/(1+x)"},
         {EquacioInversa(-4, 2), "0.5 * x/(-2+x)"},
     };
-    for (const Cas& c : casos)
+    for (const Cas& c : casos) // the texts of exact fits are in the next test
         EXPECT_EQ(c.obtingut, c.esperat);
     // What the texts say is what the engine reads back.
     EXPECT_DOUBLE_EQ(Avaluar(EquacioLineal(1e-6, 0.5), 2), 0.500002);
