@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -190,14 +191,14 @@ TEST(EixosSuggerits, MarginsRoundingAndZero) {
         {-3, -3, -4, -2},  {0, 0, 0, 0},
     };
     for (const Cas& c : casos) {
-        FuncioNumerica f;
-        f.XMinim = f.YMinim = c.lo;
-        f.XMaxim = f.YMaxim = c.hi;
-        const ExtremsSuggerits s = SuggerirExtremsEixos(f);
-        EXPECT_DOUBLE_EQ(s.OrigenX, c.origen) << c.lo << " " << c.hi;
-        EXPECT_DOUBLE_EQ(s.FinalX, c.final) << c.lo << " " << c.hi;
-        EXPECT_EQ(s.OrigenY, s.OrigenX);
-        EXPECT_EQ(s.FinalY, s.FinalX);
+        FuncioNumerica x, y; // each axis from its own extremes
+        x.XMinim = y.YMinim = c.lo;
+        x.XMaxim = y.YMaxim = c.hi;
+        const ExtremsSuggerits sx = SuggerirExtremsEixos(x), sy = SuggerirExtremsEixos(y);
+        EXPECT_DOUBLE_EQ(sx.OrigenX, c.origen) << c.lo << " " << c.hi;
+        EXPECT_DOUBLE_EQ(sx.FinalX, c.final) << c.lo << " " << c.hi;
+        EXPECT_DOUBLE_EQ(sy.OrigenY, c.origen) << c.lo << " " << c.hi;
+        EXPECT_DOUBLE_EQ(sy.FinalY, c.final) << c.lo << " " << c.hi;
     }
 }
 
@@ -222,7 +223,7 @@ TEST(Coeficients, ExactFitsErrorsAndModelsThatCannotBeFitted) {
     // exponential row has values worked out apart).
     for (const auto& [punts, model] : std::vector<std::pair<std::vector<Punt>, int>>{
              {{{-1, 6}, {0, 1}, {1, 0}, {2, 3}}, ModelQuadratic},
-             {{{1, 0.5}, {2, 2.0 / 3}, {4, 0.8}}, ModelInvers}}) {
+             {{{1, 0.5}, {3, 1}, {6, 4.0 / 3}}, ModelInvers}}) { // y = 2x/(3+x)
         CalcularCoeficients(Taula(punts), k);
         EXPECT_EQ(k.TextR(model), "1") << model;
         EXPECT_EQ(k.TextError(model), "0") << model;
@@ -241,6 +242,7 @@ TEST(Coeficients, ExactFitsErrorsAndModelsThatCannotBeFitted) {
         {{{1, 2}, {2, 0}, {3, 5}}, "11000"},   // a zero y
         {{{2, 1}, {2, 3}, {2, 5}}, "00000"},   // all x equal
         {{{1, 0.5}, {2, 1}, {4, 2}}, "11110"}, // on y = x/2, through the origin
+        {{{0, 1}, {0.01, std::exp(1.0)}, {0.02, std::exp(2.0)}}, "11000"}, // b = e^100
     };
     for (const Cas& c : casos) {
         CalcularCoeficients(Taula(c.punts), k);

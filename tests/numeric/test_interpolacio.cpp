@@ -142,7 +142,7 @@ TEST(Interpolacio, PreparationOfAnotherTableIsNotUsed) {
     double y = 0;
     EXPECT_EQ(AvaluarInterpolacio(llarga, p, 1, y), SenseValor);
     ASSERT_EQ(PrepararInterpolacio(Amb({{0, 0}, {1, 1}}), p), 0);
-    EXPECT_EQ(AvaluarInterpolacio(llarga, p, 2.5, y), SenseValor);
+    EXPECT_EQ(AvaluarInterpolacio(llarga, p, 0.5, y), SenseValor); // inside both tables
     // A failed preparation clears the previous one.
     ASSERT_EQ(PrepararInterpolacio(llarga, p), 0);
     EXPECT_EQ(PrepararInterpolacio(Amb({{1, 1}}), p), SenseValor);
