@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <unistd.h>
 
@@ -37,12 +38,16 @@ class Taules : public ::testing::Test {
         err_ = err.str();
         return estat;
     }
-    // Expects the status and the text on standard output (status 0) or on the error
-    // output (status 1), the other stream empty.
+    // Expects the status and the text (any, when not given) on standard output with
+    // status 0, on the error output otherwise; the other stream empty.
     void Esperar(Comanda comanda, const Arguments& args, const std::string& taula, int estat,
-                 const std::string& text) {
+                 const std::optional<std::string>& text = std::nullopt) {
         EXPECT_EQ(Executar(comanda, args, taula), estat) << taula << err_;
-        EXPECT_EQ(estat == 0 ? out_ : err_, text) << taula;
+        const std::string& escrit = estat == 0 ? out_ : err_;
+        if (text)
+            EXPECT_EQ(escrit, *text) << taula;
+        else
+            EXPECT_FALSE(escrit.empty());
         EXPECT_EQ(estat == 0 ? err_ : out_, "") << taula;
     }
     std::string out_, err_;
@@ -95,9 +100,6 @@ TEST_F(Taules, WhatEachCommandPrints) {
 }
 
 TEST_F(Taules, CoefficientsCopyText) {
-    ASSERT_EQ(
-        Executar(ComandaRegressio, {"--coeficients", "--idioma", "es", "@"}, "1\t2\n2\t4\n3\t6"), 0)
-        << err_;
     tracima::TaulaTreball t;
     t.ValorsX = {1, 2, 3};
     t.ValorsY = {2, 4, 6};
@@ -106,31 +108,23 @@ TEST_F(Taules, CoefficientsCopyText) {
     tracima::CalcularCoeficients(t, k);
     tracima::TaulaMissatges textos;
     textos.CanviarLlengua(tracima::Llengua::Castella);
-    EXPECT_EQ(out_, tracima::TextCopiarCoeficients(k, textos));
+    Esperar(ComandaRegressio, {"--coeficients", "--idioma", "es", "@"}, "1\t2\n2\t4\n3\t6", 0,
+            tracima::TextCopiarCoeficients(k, textos));
 }
 
-TEST_F(Taules, ArgumentErrors) {
+TEST_F(Taules, ArgumentErrorsAndHelp) {
     const std::string t = "1\t2\n2\t4\n3\t6\n";
-    const std::pair<Comanda, Arguments> casos[] = {
-        {ComandaRegressio, {}},
-        {ComandaRegressio, {"--model", "cubica", "@"}},
-        {ComandaRegressio, {"--model"}},
-        {ComandaRegressio, {"--coeficients", "--model", "lineal", "@"}},
-        {ComandaRegressio, {"@", "@"}},
-        {ComandaRegressio, {"--idioma", "fr", "@"}},
-        {ComandaRegressio, {"/no/existeix"}},
-        {ComandaInterpolacio, {"--model", "lineal", "@"}},
-        {ComandaInterpolacio, {"@", "1+"}},
-    };
-    for (const auto& [comanda, args] : casos) {
-        EXPECT_EQ(Executar(comanda, args, t), 2);
-        EXPECT_EQ(out_, "");
-        EXPECT_FALSE(err_.empty());
-    }
-    EXPECT_EQ(Executar(ComandaRegressio, {"--help"}), 0);
-    EXPECT_FALSE(out_.empty());
-    EXPECT_EQ(Executar(ComandaInterpolacio, {"--help"}), 0);
-    EXPECT_FALSE(out_.empty());
+    Esperar(ComandaRegressio, {}, t, 2);
+    Esperar(ComandaRegressio, {"--model", "cubica", "@"}, t, 2);
+    Esperar(ComandaRegressio, {"--model"}, t, 2);
+    Esperar(ComandaRegressio, {"--coeficients", "--model", "lineal", "@"}, t, 2);
+    Esperar(ComandaRegressio, {"@", "@"}, t, 2);
+    Esperar(ComandaRegressio, {"--idioma", "fr", "@"}, t, 2);
+    Esperar(ComandaRegressio, {"/no/existeix"}, t, 2);
+    Esperar(ComandaInterpolacio, {"--model", "lineal", "@"}, t, 2);
+    Esperar(ComandaInterpolacio, {"@", "1+"}, t, 2);
+    Esperar(ComandaRegressio, {"--help"}, t, 0);
+    Esperar(ComandaInterpolacio, {"--help"}, t, 0);
 }
 
 } // namespace

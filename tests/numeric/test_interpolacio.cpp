@@ -111,9 +111,8 @@ TEST(Interpolacio, LinearMatchesTheSegmentsOfAFullTable) {
 
 TEST(Interpolacio, RecordsThatCannotBeInterpolatedHaveNoValue) {
     const double inf = std::numeric_limits<double>::infinity();
-    FuncioNumerica massa = Amb({{0, 0}, {1, 1}});
+    FuncioNumerica massa = Amb({{0, 0}, {1, 1}}), negatiu = massa;
     massa.NombrePunts = MaxPuntsTaula + 1;
-    FuncioNumerica negatiu = Amb({{0, 0}, {1, 1}});
     negatiu.NombrePunts = -3;
     const FuncioNumerica casos[] = {
         Amb({}),

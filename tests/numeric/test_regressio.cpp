@@ -50,7 +50,7 @@ TEST(Estadistiques, PopulationFormulasAndTheLinearFit) {
     EXPECT_NEAR(f.MitjanaY, 1, 1e-15);
 }
 
-TEST(Estadistiques, FailuresAndLimits) {
+TEST(Estadistiques, FailuresLimitsAndEqualValues) {
     struct Cas {
         std::vector<Punt> punts;
         int model;
@@ -74,9 +74,7 @@ TEST(Estadistiques, FailuresAndLimits) {
         EXPECT_EQ(CalcularEstadistiques(Taula(c.punts), c.model, f), c.ok) << c.punts[1].x;
         EXPECT_FALSE(std::isnan(f.DesviacioX) || std::isnan(f.DesviacioY)) << c.punts[1].x;
     }
-}
-
-TEST(Estadistiques, EqualValuesGiveZeroDeviationNeverNaN) {
+    // Equal values have no spread at all, never the rounding noise of their mean.
     for (double v : {0.03, 0.1, 1.0 / 3, 7.7, 123456.789}) {
         FuncioNumerica f;
         ASSERT_TRUE(CalcularEstadistiques(Taula({{1, v}, {2, v}, {3, v}}), ModelLineal, f));
@@ -144,22 +142,18 @@ TEST(Regressio, QuadraticSatisfiesTheNormalEquations) {
     const std::vector<Punt> p = {{0, 1}, {1, 0}, {2, 3}, {3, 7}, {4, 16}, {-1.5, 4.2}};
     FuncioNumerica f;
     ASSERT_TRUE(RegressioQuadratica(Taula(p), f));
-    double normals[3] = {}, my = 0, sse = 0, syy = 0;
-    for (const Punt& q : p)
-        my += q.y / p.size();
+    double normals[3] = {}, my = 31.2 / 6, sse = 0, syy = 0;
     for (const Punt& q : p) {
         const double e = q.y - (f.CoeficientA * q.x * q.x + f.CoeficientB * q.x + f.CoeficientC);
-        normals[0] += e;
-        normals[1] += e * q.x;
-        normals[2] += e * q.x * q.x;
+        for (int k = 0; k < 3; ++k)
+            normals[k] += e * std::pow(q.x, k);
         sse += e * e;
         syy += (q.y - my) * (q.y - my);
     }
     for (double n : normals)
         EXPECT_NEAR(n, 0, 1e-9);
     EXPECT_NEAR(f.CoeficientCorrelacio, std::sqrt(1 - sse / syy), 1e-9);
-    // The statistics are those of the linear model.
-    EXPECT_NEAR(f.MitjanaY, my, 1e-12);
+    EXPECT_NEAR(f.MitjanaY, my, 1e-12); // the statistics are those of the linear model
 }
 
 TEST(Regressio, QuadraticRowScalingKeepsTheQuotients) {
