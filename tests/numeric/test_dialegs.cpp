@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -16,24 +17,10 @@
 namespace tracima {
 namespace {
 
-void Omplir(GraellaValors& g, const std::vector<std::pair<const char*, const char*>>& files) {
-    g.Iniciar();
-    for (std::size_t i = 0; i < files.size(); ++i) {
-        g.FixarText(static_cast<int>(i) + 1, ColumnaX, files[i].first);
-        g.FixarText(static_cast<int>(i) + 1, ColumnaY, files[i].second);
-    }
-}
-
 // A record that a refused dialog must leave exactly as it is.
 FuncioNumerica RegistreAnterior() {
-    FuncioNumerica f;
-    f.NombrePunts = 2;
-    f.ValorsX[0] = 0.5;
-    f.ValorsY[0] = 1e-7;
-    f.ValorsX[1] = 7;
-    f.ValorsY[1] = -2;
-    f.InterpolacioLineal = true;
-    f.Extrapolar = true;
+    FuncioNumerica f = Taula<FuncioNumerica>({{0.5, 1e-7}, {7, -2}});
+    f.InterpolacioLineal = f.Extrapolar = true;
     f.TipusRegressio = 3;
     f.EquacioRegressio = "2 * (3)^x";
     f.CoeficientCorrelacio = 0.5;
@@ -46,8 +33,7 @@ FuncioNumerica RegistreAnterior() {
 TEST(Selector, LoadsTheChosenTableIntoTheDialogToOpen) {
     const FuncioNumerica registre = RegistreAnterior();
     EstatNumerica e;
-    e.InterpolacioAcceptada = 1;
-    e.RegressioAcceptada = 1;
+    e.InterpolacioAcceptada = e.RegressioAcceptada = 1;
     DialegInterpolacio di;
     DialegRegressio dr;
     di.Graella.FixarText(300, ColumnaY, "vell");
@@ -57,14 +43,9 @@ TEST(Selector, LoadsTheChosenTableIntoTheDialogToOpen) {
     EXPECT_EQ(e.ValorReservat, 9);
     EXPECT_EQ(e.TaulaDeTreball.NombrePunts, 2);
     EXPECT_EQ(e.TaulaDeTreball.ValorsY[1], -2);
-    EXPECT_EQ(di.Graella.Text(1, ColumnaX), "0.5");
-    EXPECT_EQ(di.Graella.Text(1, ColumnaY), "0");
-    EXPECT_EQ(di.Graella.Text(2, ColumnaY), "-2");
-    EXPECT_EQ(di.Graella.Text(300, ColumnaY), "");
+    EXPECT_EQ(di.Graella.TextCopiar(), "0.5\t0\r\n7\t-2\r\n"); // row 300 emptied
     EXPECT_EQ(di.Graella.Cursor(), (Cella{3, ColumnaX}));
-    EXPECT_TRUE(di.Opcions.Lineal);
-    EXPECT_FALSE(di.Opcions.MostrarPunts);
-    EXPECT_TRUE(di.Opcions.Extrapolar);
+    EXPECT_TRUE(di.Opcions.Lineal && !di.Opcions.MostrarPunts && di.Opcions.Extrapolar);
     // Both flags reset: a cancelled dialog never leads to the axis question.
     EXPECT_FALSE(CalPreguntarExtrems(e));
 
@@ -86,126 +67,81 @@ TEST(Selector, LoadsTheChosenTableIntoTheDialogToOpen) {
     EXPECT_EQ(e.RegressioAcceptada, 1);
 }
 
-TEST(AcceptacioInterpolacio, AcceptanceStoresTableOptionsAndLabel) {
+std::array<double, 4> Extrems(const FuncioNumerica& f) {
+    return {f.XMinim, f.XMaxim, f.YMinim, f.YMaxim};
+}
+
+TEST(DialegsTaula, AcceptanceStoresTheTableAndOnlyThatDialogsFields) {
     EstatNumerica e;
     e.ValorReservat = 4;
-    DialegInterpolacio d;
-    Omplir(d.Graella, {{"1", "2"}, {"2", "1/4"}, {"5", "-1"}});
-    d.Opcions = {true, true, false, true};
+    e.TaulaDeTreball.ValorsX[3] = 100; // a leftover past the table: copied, not an extreme
+    DialegInterpolacio di;
+    di.Graella = Graella("1 2;2 1/4;5 -1");
+    di.Opcions = {true, true, false, true};
     FuncioNumerica registre = RegistreAnterior();
-    std::string etiqueta = "x^2";
-    ASSERT_TRUE(AcceptarInterpolacio(d, Parametres{}, e, registre, etiqueta).Acceptat());
+    std::string etiqueta;
+    ASSERT_TRUE(AcceptarInterpolacio(di, Parametres{}, e, registre, etiqueta).Acceptat());
     EXPECT_EQ(etiqueta, "INTERPOLACIÓ LINEAL");
     EXPECT_EQ(e.InterpolacioAcceptada, 1);
     EXPECT_EQ(registre.NombrePunts, 3);
     EXPECT_EQ(registre.ValorsY[1], 0.25);
-    EXPECT_EQ(registre.XMaxim, 5);
-    EXPECT_EQ(registre.YMinim, -1);
+    EXPECT_EQ(registre.ValorsX[3], 100);
+    EXPECT_EQ(Extrems(registre), (std::array{1.0, 5.0, -1.0, 2.0}));
     EXPECT_EQ(registre.ValorReservat, 4);
     EXPECT_TRUE(registre.InterpolacioLineal && registre.MostrarPunts && !registre.Extrapolar);
-    // Only the interpolation fields and the table change.
-    EXPECT_EQ(registre.EquacioRegressio, "2 * (3)^x");
+    EXPECT_EQ(registre.EquacioRegressio, "2 * (3)^x"); // the regression fields stay
     EXPECT_EQ(registre.TipusRegressio, 3);
-
-    d.Opcions.Lineal = false;
-    ASSERT_TRUE(AcceptarInterpolacio(d, Parametres{}, e, registre, etiqueta).Acceptat());
+    di.Opcions.Lineal = false;
+    ASSERT_TRUE(AcceptarInterpolacio(di, Parametres{}, e, registre, etiqueta).Acceptat());
     EXPECT_EQ(etiqueta, "INTERPOLACIÓ");
-}
 
-TEST(DialegsTaula, RefusalsLeaveTheRecordAndTheLabelAlone) {
-    struct Cas {
-        const char* nom;
-        bool regressio;
-        int model;
-        std::vector<std::pair<const char*, const char*>> files;
-        int missatge;
-        Cella cursor;
-    };
-    const std::vector<Cas> casos = {
-        {"interpolation, x not increasing",
-         false,
-         0,
-         {{"1", "1"}, {"2", "2"}, {"2", "3"}},
-         MissatgeXNoCreixent,
-         {3, ColumnaX}},
-        {"interpolation, one point",
-         false,
-         0,
-         {{"1", "1"}},
-         MissatgeMinimDosParells,
-         {1, ColumnaX}},
-        {"regression, isolated cell before the count",
-         true,
-         ModelLineal,
-         {{"1", "1"}, {"2", "4"}, {"", ""}, {"3", "9"}},
-         MissatgeCellesAillades,
-         {4, ColumnaX}},
-        {"regression, cell error",
-         true,
-         ModelLineal,
-         {{"1", "1"}, {"2", "4"}, {"3", "1/0"}},
-         MissatgeErrorCella,
-         {3, ColumnaY}},
-        {"regression, exponential y = 0",
-         true,
-         ModelExponencial,
-         {{"1", "1"}, {"2", "0"}, {"3", "9"}},
-         MissatgeExponencialYPositiva,
-         {2, ColumnaY}},
-        {"regression, equal x keeps the cursor",
-         true,
-         ModelLineal,
-         {{"2", "1"}, {"2", "4"}, {"2", "9"}},
-         MissatgeRegressioLineal,
-         {2, ColumnaY}},
-    };
-    for (const Cas& c : casos) {
-        SCOPED_TRACE(c.nom);
-        EstatNumerica e;
-        FuncioNumerica registre = RegistreAnterior();
-        std::string etiqueta = "x^2";
-        Refus r;
-        if (c.regressio) {
-            DialegRegressio d;
-            Omplir(d.Graella, c.files);
-            d.Graella.FixarCursor({2, ColumnaY});
-            d.Model = c.model;
-            r = AcceptarRegressio(d, Parametres{}, e, registre, etiqueta);
-            EXPECT_EQ(d.Graella.Cursor(), c.cursor);
-        } else {
-            DialegInterpolacio d;
-            Omplir(d.Graella, c.files);
-            r = AcceptarInterpolacio(d, Parametres{}, e, registre, etiqueta);
-            EXPECT_EQ(d.Graella.Cursor(), c.cursor);
-        }
-        EXPECT_EQ(r.Missatge, c.missatge);
-        EXPECT_EQ(r.Cursor, c.cursor);
-        EXPECT_TRUE(registre == RegistreAnterior());
-        EXPECT_EQ(etiqueta, "x^2");
-        EXPECT_FALSE(CalPreguntarExtrems(e));
-    }
-}
-
-TEST(AcceptacioRegressio, AcceptanceStoresTheFit) {
-    EstatNumerica e;
-    e.ValorReservat = 4;
-    DialegRegressio d;
-    // Decreasing x are accepted by the regression dialog.
-    Omplir(d.Graella, {{"3", "-3"}, {"2", "1"}, {"1", "5"}});
-    d.Model = ModelLineal;
-    FuncioNumerica registre = RegistreAnterior();
-    registre.MostrarPunts = true;
-    std::string etiqueta;
-    ASSERT_TRUE(AcceptarRegressio(d, Parametres{}, e, registre, etiqueta).Acceptat());
+    DialegRegressio dr;
+    dr.Graella = Graella("3 -3;2 1;1 5"); // decreasing x are accepted here
+    registre.InterpolacioLineal = registre.Extrapolar = true;
+    ASSERT_TRUE(AcceptarRegressio(dr, Parametres{}, e, registre, etiqueta).Acceptat());
     EXPECT_EQ(etiqueta, "REGRESSIÓ LINEAL y = ax + b");
     EXPECT_EQ(e.RegressioAcceptada, 1);
     EXPECT_EQ(registre.EquacioRegressio, "-4x + 9");
     EXPECT_EQ(registre.TipusRegressio, ModelLineal);
-    EXPECT_EQ(registre.NombrePunts, 3);
-    EXPECT_EQ(registre.ValorReservat, 4);
     EXPECT_DOUBLE_EQ(registre.CoeficientCorrelacio, -1);
-    // The interpolation options are not touched.
+    EXPECT_EQ(Extrems(registre), (std::array{1.0, 3.0, -3.0, 5.0}));
+    // The interpolation options stay.
     EXPECT_TRUE(registre.InterpolacioLineal && registre.MostrarPunts && registre.Extrapolar);
+}
+
+TEST(DialegsTaula, RefusalsLeaveTheRecordAndTheLabelAlone) {
+    struct Cas {
+        int model; // 0: the interpolation dialog
+        const char* files;
+        int missatge;
+        Cella cursor;
+    };
+    const Cas casos[] = {
+        {0, "1 1;2 2;2 3", MissatgeXNoCreixent, {3, ColumnaX}},
+        {ModelLineal, "1 1;2 4;;3 9", MissatgeCellesAillades, {4, ColumnaX}},
+        {ModelExponencial, "1 1;2 0;3 9", MissatgeExponencialYPositiva, {2, ColumnaY}},
+        {ModelLineal, "2 1;2 4;2 9", MissatgeRegressioLineal, {2, ColumnaY}}, // cursor kept
+    };
+    for (const Cas& c : casos) {
+        SCOPED_TRACE(c.files);
+        EstatNumerica e;
+        FuncioNumerica registre = RegistreAnterior();
+        std::string etiqueta = "x^2";
+        DialegInterpolacio di;
+        DialegRegressio dr;
+        GraellaValors& g = c.model == 0 ? di.Graella : dr.Graella;
+        g = Graella(c.files);
+        g.FixarCursor({2, ColumnaY});
+        dr.Model = c.model;
+        const Refus r = c.model == 0 ? AcceptarInterpolacio(di, Parametres{}, e, registre, etiqueta)
+                                     : AcceptarRegressio(dr, Parametres{}, e, registre, etiqueta);
+        EXPECT_EQ(r.Missatge, c.missatge);
+        EXPECT_EQ(r.Cursor, c.cursor);
+        EXPECT_EQ(g.Cursor(), c.cursor);
+        EXPECT_TRUE(registre == RegistreAnterior());
+        EXPECT_EQ(etiqueta, "x^2");
+        EXPECT_FALSE(CalPreguntarExtrems(e));
+    }
 }
 
 TEST(NomesPunts, TheSwitchesFollowEachOther) {
@@ -244,30 +180,25 @@ TEST(EixosSuggerits, RoundingScale) {
 
 TEST(EixosSuggerits, MarginsRoundingAndZero) {
     struct Cas {
-        const char* nom;
         double lo, hi, origen, final;
     };
     const Cas casos[] = {
-        {"1 to 9: the origin comes to 0", 1, 9, 0, 10},
-        {"narrow band away from zero", 100, 101, 99.89, 101.1},
-        {"-1 to 50: balanced", -1, 50, -12, 60},
-        {"-50 to 1: balanced the other way", -50, 1, -60, 12},
-        {"-9 to -1: the final comes to 0", -9, -1, -10, 0},
-        {"all equal to 3", 3, 3, 2, 4},
-        {"all equal to -3", -3, -3, -4, -2},
-        {"all 0", 0, 0, 0, 0},
+        // The origin comes to 0; a narrow band away from zero is kept; balanced either
+        // way; the final comes to 0; all values equal.
+        {1, 9, 0, 10},     {100, 101, 99.89, 101.1},
+        {-1, 50, -12, 60}, {-50, 1, -60, 12},
+        {-9, -1, -10, 0},  {3, 3, 2, 4},
+        {-3, -3, -4, -2},  {0, 0, 0, 0},
     };
     for (const Cas& c : casos) {
-        FuncioNumerica f;
-        f.XMinim = c.lo;
-        f.XMaxim = c.hi;
-        f.YMinim = c.lo;
-        f.YMaxim = c.hi;
-        const ExtremsSuggerits s = SuggerirExtremsEixos(f);
-        EXPECT_DOUBLE_EQ(s.OrigenX, c.origen) << c.nom;
-        EXPECT_DOUBLE_EQ(s.FinalX, c.final) << c.nom;
-        EXPECT_EQ(s.OrigenY, s.OrigenX) << c.nom;
-        EXPECT_EQ(s.FinalY, s.FinalX) << c.nom;
+        FuncioNumerica x, y; // each axis from its own extremes
+        x.XMinim = y.YMinim = c.lo;
+        x.XMaxim = y.YMaxim = c.hi;
+        const ExtremsSuggerits sx = SuggerirExtremsEixos(x), sy = SuggerirExtremsEixos(y);
+        EXPECT_DOUBLE_EQ(sx.OrigenX, c.origen) << c.lo << " " << c.hi;
+        EXPECT_DOUBLE_EQ(sx.FinalX, c.final) << c.lo << " " << c.hi;
+        EXPECT_DOUBLE_EQ(sy.OrigenY, c.origen) << c.lo << " " << c.hi;
+        EXPECT_DOUBLE_EQ(sy.FinalY, c.final) << c.lo << " " << c.hi;
     }
 }
 
@@ -286,51 +217,39 @@ TEST(EixosSuggerits, QuestionText) {
               "¿Deben modificarse los valores de los extremos de los ejes?");
 }
 
-TEST(Coeficients, ExactDataOfEachModel) {
-    struct Cas {
-        const char* nom;
-        std::vector<Punt> punts;
-        int model;
-    };
-    const std::vector<Cas> casos = {
-        {"linear", {{1, 2}, {2, 4}, {3, 6}}, ModelLineal},
-        {"quadratic", {{-1, 6}, {0, 1}, {1, 0}, {2, 3}}, ModelQuadratic},
-        {"exponential", {{0, 2}, {1, 6}, {2, 18}}, ModelExponencial},
-        {"potential", {{1, 2}, {2, 16}, {3, 54}}, ModelPotencial},
-        {"inverse", {{1, 0.5}, {2, 2.0 / 3}, {4, 0.8}}, ModelInvers},
-    };
-    for (const Cas& c : casos) {
-        CoeficientsRegressio k;
-        CalcularCoeficients(Taula(c.punts), k);
-        EXPECT_EQ(k.TextR(c.model), "1") << c.nom;
-        EXPECT_EQ(k.TextError(c.model), "0") << c.nom;
-    }
-}
-
-TEST(Coeficients, ErrorsAndModelsThatCannotBeFitted) {
-    // a = 0.8, b = 1.4: residues -0.4, 0.8, -1, 1.2, -0.6, so the error is 3.6 / 5.
+TEST(Coeficients, ExactFitsErrorsAndModelsThatCannotBeFitted) {
     CoeficientsRegressio k;
+    // Exact data of the models the copy text below does not show fitted exactly (its
+    // exponential row has values worked out apart).
+    for (const auto& [punts, model] : std::vector<std::pair<std::vector<Punt>, int>>{
+             {{{-1, 6}, {0, 1}, {1, 0}, {2, 3}}, ModelQuadratic},
+             {{{1, 0.5}, {3, 1}, {6, 4.0 / 3}}, ModelInvers}}) { // y = 2x/(3+x)
+        CalcularCoeficients(Taula(punts), k);
+        EXPECT_EQ(k.TextR(model), "1") << model;
+        EXPECT_EQ(k.TextError(model), "0") << model;
+    }
+    // a = 0.8, b = 1.4: residues -0.4, 0.8, -1, 1.2, -0.6, so the error is 3.6 / 5.
     CalcularCoeficients(Taula({{0, 1}, {1, 3}, {2, 2}, {3, 5}, {4, 4}}), k);
     EXPECT_EQ(k.TextR(ModelLineal), "0.8");
     EXPECT_EQ(k.TextError(ModelLineal), "0.72");
 
     struct Cas {
-        const char* nom;
         std::vector<Punt> punts;
         const char* ajustats; // "1" where model m (position m - 1) has values
     };
-    const std::vector<Cas> casos = {
-        {"a negative y", {{1, 2}, {2, -1}, {3, 5}}, "11001"},
-        {"a zero y", {{1, 2}, {2, 0}, {3, 5}}, "11000"},
-        {"all x equal", {{2, 1}, {2, 3}, {2, 5}}, "00000"},
-        {"on y = x/2, through the origin", {{1, 0.5}, {2, 1}, {4, 2}}, "11110"},
+    const Cas casos[] = {
+        {{{1, 2}, {2, -1}, {3, 5}}, "11001"},  // a negative y
+        {{{1, 2}, {2, 0}, {3, 5}}, "11000"},   // a zero y
+        {{{2, 1}, {2, 3}, {2, 5}}, "00000"},   // all x equal
+        {{{1, 0.5}, {2, 1}, {4, 2}}, "11110"}, // on y = x/2, through the origin
+        {{{0, 1}, {0.01, std::exp(1.0)}, {0.02, std::exp(2.0)}}, "11000"}, // b = e^100
     };
     for (const Cas& c : casos) {
         CalcularCoeficients(Taula(c.punts), k);
         for (int m = 1; m <= 5; ++m) {
             const bool ajustat = c.ajustats[m - 1] == '1';
-            EXPECT_EQ(k.TextR(m) != "NO", ajustat) << c.nom << " model " << m;
-            EXPECT_EQ(k.TextError(m) != "NO", ajustat) << c.nom << " model " << m;
+            EXPECT_EQ(k.TextR(m) != "NO", ajustat) << c.ajustats << " model " << m;
+            EXPECT_EQ(k.TextError(m) != "NO", ajustat) << c.ajustats << " model " << m;
         }
     }
 }
@@ -368,14 +287,13 @@ TEST(Coeficients, CopyTextOfASmallTable) {
 
 TEST(Coeficients, ReadsTheGridIntoTheWorkingTable) {
     DialegRegressio d;
-    Omplir(d.Graella, {{"1", "2"}, {"2", "4"}});
     EstatNumerica e;
     CoeficientsRegressio k;
+    d.Graella = Graella("1 2;2 4");
     EXPECT_EQ(ObrirCoeficients(d, Parametres{}, e, k).Missatge, MissatgeMinimTresParells);
     EXPECT_EQ(d.Graella.Cursor(), (Cella{1, ColumnaX}));
     EXPECT_EQ(e.TaulaDeTreball.NombrePunts, 0);
-    d.Graella.FixarText(3, ColumnaX, "3");
-    d.Graella.FixarText(3, ColumnaY, "6");
+    d.Graella = Graella("1 2;2 4;3 6");
     ASSERT_TRUE(ObrirCoeficients(d, Parametres{}, e, k).Acceptat());
     EXPECT_EQ(e.TaulaDeTreball.NombrePunts, 3);
     EXPECT_EQ(k.TextR(ModelLineal), "1");

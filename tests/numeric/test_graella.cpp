@@ -8,29 +8,21 @@
 #include <string>
 #include <vector>
 
+#include "TaulesProva.h"
 #include "app/Missatges.h"
 
 namespace tracima {
 namespace {
 
-using Files = std::vector<std::pair<std::string, std::string>>;
-
-GraellaValors Amb(const Files& files) {
-    GraellaValors g;
-    for (std::size_t i = 0; i < files.size(); ++i) {
-        const int r = static_cast<int>(i) + 1;
-        g.FixarText(r, ColumnaX, files[i].first);
-        g.FixarText(r, ColumnaY, files[i].second);
+// The rows up to the last filled one, written as Graella reads them.
+std::string Contingut(const GraellaValors& g) {
+    std::string s;
+    for (int r = 1; r <= g.UltimaFilaOcupada(); ++r) {
+        if (r > 1) s += ';';
+        s += g.Text(r, ColumnaX);
+        if (!g.Text(r, ColumnaY).empty()) s += " " + g.Text(r, ColumnaY);
     }
-    return g;
-}
-
-// Every row of the grid as (x, y), up to the last filled one.
-Files Contingut(const GraellaValors& g) {
-    Files f;
-    for (int r = 1; r <= g.UltimaFilaOcupada(); ++r)
-        f.emplace_back(g.Text(r, ColumnaX), g.Text(r, ColumnaY));
-    return f;
+    return s;
 }
 
 TEST(Graella, CellsOutsideTheGridAreRefusedAndReadEmpty) {
@@ -47,8 +39,7 @@ TEST(Graella, CellsOutsideTheGridAreRefusedAndReadEmpty) {
 
 TEST(Graella, NextAndPreviousCell) {
     struct Cas {
-        Cella des;
-        Cella seguent, anterior;
+        Cella des, seguent, anterior;
     };
     const Cas casos[] = {
         {{1, 1}, {1, 2}, {1, 1}}, {{1, 2}, {2, 1}, {1, 1}},       {{5, 1}, {5, 2}, {4, 2}},
@@ -66,22 +57,17 @@ TEST(Graella, NextAndPreviousCell) {
 }
 
 TEST(Graella, InsertAndDeleteRows) {
-    GraellaValors g = Amb({{"1", "a"}, {"2", "b"}, {"3", "c"}});
+    GraellaValors g = Graella("1 a;2 b;3 c");
     g.FixarText(400, ColumnaX, "ultima");
     g.FixarCursor({2, ColumnaY});
     g.Inserir();
     EXPECT_EQ(g.Cursor(), (Cella{2, ColumnaX}));
-    EXPECT_EQ(g.Text(1, 1), "1");
-    EXPECT_EQ(g.Text(2, 1), "");
-    EXPECT_EQ(g.Text(2, 2), "");
-    EXPECT_EQ(g.Text(3, 1), "2");
-    EXPECT_EQ(g.Text(4, 2), "c");
-    EXPECT_EQ(g.UltimaFilaOcupada(), 4); // the old row 400 is lost
+    EXPECT_EQ(Contingut(g), "1 a;;2 b;3 c"); // the old row 400 is lost
 
     g.FixarCursor({1, ColumnaY});
     g.Suprimir();
     EXPECT_EQ(g.Cursor(), (Cella{1, ColumnaX}));
-    EXPECT_EQ(Contingut(g), (Files{{"", ""}, {"2", "b"}, {"3", "c"}}));
+    EXPECT_EQ(Contingut(g), ";2 b;3 c");
 
     // On row 400 an insert changes nothing and a delete empties that row.
     g.FixarText(400, ColumnaY, "z");
@@ -90,8 +76,7 @@ TEST(Graella, InsertAndDeleteRows) {
     EXPECT_EQ(g.Text(400, ColumnaY), "z");
     EXPECT_EQ(g.Cursor(), (Cella{400, ColumnaX}));
     g.Suprimir();
-    EXPECT_EQ(g.Text(400, ColumnaY), "");
-    EXPECT_EQ(g.UltimaFilaOcupada(), 3);
+    EXPECT_EQ(Contingut(g), ";2 b;3 c");
     // Deleting row 399 pulls row 400 up and empties it.
     g.FixarText(400, ColumnaX, "w");
     g.FixarCursor({399, ColumnaX});
@@ -101,28 +86,21 @@ TEST(Graella, InsertAndDeleteRows) {
 }
 
 TEST(Graella, ClearAlwaysPutsTheCursorOnTheFirstCell) {
-    GraellaValors g = Amb({{"1", "2"}});
-    g.FixarCursor({7, ColumnaY});
-    g.Iniciar(false); // answered no
-    EXPECT_EQ(g.Cursor(), (Cella{1, ColumnaX}));
-    EXPECT_EQ(g.UltimaFilaOcupada(), 1);
-    g.FixarCursor({7, ColumnaY});
-    g.Iniciar();
-    EXPECT_EQ(g.Cursor(), (Cella{1, ColumnaX}));
-    EXPECT_EQ(g.UltimaFilaOcupada(), 0);
+    for (bool esborrar : {false, true}) {
+        GraellaValors g = Graella("1 2");
+        g.FixarCursor({7, ColumnaY});
+        g.Iniciar(esborrar);
+        EXPECT_EQ(g.Cursor(), (Cella{1, ColumnaX}));
+        EXPECT_EQ(g.UltimaFilaOcupada(), esborrar ? 0 : 1);
+    }
 }
 
 TEST(Graella, LoadingWritesTheNumberTextsAndPlacesTheCursor) {
-    TaulaTreball t;
-    t.ValorsX[0] = 2;
-    t.ValorsY[0] = 0.1234567;
-    t.ValorsX[1] = -1.5;
-    t.ValorsY[1] = 1e-7;
-    t.ValorsX[2] = 1e20; // past the count: not shown
-    t.NombrePunts = 2;
-    GraellaValors g = Amb({{"x", "y"}, {"x", "y"}, {"x", "y"}, {"x", "y"}});
+    TaulaTreball t = Taula({{2, 0.1234567}, {-1.5, 1e-7}, {1e20, 0}});
+    t.NombrePunts = 2; // the third point is a leftover: not shown
+    GraellaValors g = Graella("x y;x y;x y;x y");
     g.Carregar(t);
-    EXPECT_EQ(Contingut(g), (Files{{"2", "0.123457"}, {"-1.5", "0"}}));
+    EXPECT_EQ(Contingut(g), "2 0.123457;-1.5 0");
     EXPECT_EQ(g.Cursor(), (Cella{3, ColumnaX}));
 
     t.NombrePunts = 0;
@@ -138,45 +116,48 @@ TEST(Graella, LoadingWritesTheNumberTextsAndPlacesTheCursor) {
     EXPECT_EQ(g.UltimaFilaOcupada(), 400);
 }
 
-TEST(Graella, CopyTextOfASmallTable) {
-    GraellaValors g = Amb({{"1", "2"}, {"", ""}, {"pi/2", "2pi"}});
-    EXPECT_EQ(g.TextCopiar(), "1\t2\r\n\t\r\npi/2\t2pi\r\n");
+TEST(Graella, CopyText) {
+    EXPECT_EQ(Graella("1 2;;pi/2 2pi").TextCopiar(), "1\t2\r\n\t\r\npi/2\t2pi\r\n");
     EXPECT_EQ(GraellaValors{}.TextCopiar(), "");
     // A row with only a y cell still counts as filled.
-    GraellaValors y = Amb({{"", "5"}});
-    EXPECT_EQ(y.TextCopiar(), "\t5\r\n");
+    EXPECT_EQ(Graella(" 5").TextCopiar(), "\t5\r\n");
 }
 
 TEST(Graella, PasteFormats) {
     struct Cas {
-        const char* nom;
-        std::string text;
-        Files files;
+        const char* text;
+        const char* files;
     };
-    const std::vector<Cas> casos = {
-        {"TAB lines, CR LF", "1\t2\r\n3\t4\r\n", {{"1", "2"}, {"3", "4"}}},
-        {"TAB lines, LF only", "1\t2\n3\t4\n", {{"1", "2"}, {"3", "4"}}},
-        {"TAB lines, no final line end", "1\t2\r\n3\t4", {{"1", "2"}, {"3", "4"}}},
-        {"TAB lines, lone CR", "1\t2\r3\t4\r", {{"1", "2"}, {"3", "4"}}},
-        {"further TABs go to y", "1\t2\t3\r\n", {{"1", "2\t3"}}},
-        {"empty cells around a TAB", "\t5\r\n6\t\r\n", {{"", "5"}, {"6", ""}}},
-        {"plain lines alternate", "1\r\n2\r\n3\r\n4\r\n", {{"1", "2"}, {"3", "4"}}},
-        {"plain lines, odd count", "1\n2\n3\n", {{"1", "2"}, {"3", ""}}},
-        {"a mix alternates every line", "1\t2\r\n3\r\n4\t5\r\n", {{"1\t2", "3"}, {"4\t5", ""}}},
-        {"stops at the first empty line", "1\t2\r\n\r\n5\t6\r\n", {{"1", "2"}}},
-        {"alternating stops there too", "1\n2\n\n3\n4\n", {{"1", "2"}}},
-        {"only a line end", "\r\n", {}},
+    const Cas casos[] = {
+        {"1\t2\r\n3\t4\r\n", "1 2;3 4"},
+        {"1\t2\n3\t4\n", "1 2;3 4"},
+        {"1\t2\r\n3\t4", "1 2;3 4"}, // no final line end
+        {"1\t2\r3\t4\r", "1 2;3 4"}, // lone CR
+        {"1\t2\t3\r\n", "1 2\t3"},   // further TABs go to y
+        {"\t5\r\n6\t\r\n", " 5;6"},
+        {"1\r\n2\r\n3\r\n4\r\n", "1 2;3 4"}, // plain lines alternate
+        {"1\n2\n3\n", "1 2;3"},
+        {"1\t2\r\n3\r\n4\t5\r\n", "1\t2 3;4\t5"}, // a mix alternates every line
+        {"1\t2\r\n\r\n5\t6\r\n", "1 2"},          // stops at the first empty line
+        {"1\n2\n\n3\n4\n", "1 2"},
+        {"\r\n", ""},
     };
     for (const Cas& c : casos) {
-        GraellaValors g = Amb({{"old", "old"}, {"old", "old"}, {"old", "old"}, {"old", "old"}});
+        GraellaValors g = Graella("old old;old old;old old;old old");
         g.FixarText(300, ColumnaY, "old");
-        EXPECT_EQ(g.Enganxar(c.text), 0) << c.nom;
-        EXPECT_EQ(Contingut(g), c.files) << c.nom;
-        EXPECT_EQ(g.Cursor(), (Cella{static_cast<int>(c.files.size()) + 1, ColumnaX})) << c.nom;
+        EXPECT_EQ(g.Enganxar(c.text), 0) << c.text;
+        EXPECT_EQ(Contingut(g), c.files) << c.text;
+        EXPECT_EQ(g.Cursor(), (Cella{Graella(c.files).UltimaFilaOcupada() + 1, 1})) << c.text;
     }
+    // Pasting nothing changes nothing.
+    GraellaValors g = Graella("1 2");
+    g.FixarCursor({1, ColumnaY});
+    EXPECT_EQ(g.Enganxar(""), MissatgeCarpetaSenseText);
+    EXPECT_EQ(Contingut(g), "1 2");
+    EXPECT_EQ(g.Cursor(), (Cella{1, ColumnaY}));
 }
 
-TEST(Graella, PasteStopsAtRow400) {
+TEST(Graella, PasteStopsAtRow400AndAFullGridReadsFourHundredPoints) {
     std::string tabs, plans;
     for (int i = 1; i <= 450; ++i)
         tabs += std::to_string(i) + "\t" + std::to_string(-i) + "\r\n";
@@ -185,128 +166,67 @@ TEST(Graella, PasteStopsAtRow400) {
     GraellaValors g;
     ASSERT_EQ(g.Enganxar(tabs), 0);
     EXPECT_EQ(g.UltimaFilaOcupada(), 400);
-    EXPECT_EQ(g.Text(400, ColumnaX), "400");
-    EXPECT_EQ(g.Text(400, ColumnaY), "-400");
     EXPECT_EQ(g.Cursor(), (Cella{400, ColumnaX}));
+    TaulaTreball t;
+    ASSERT_TRUE(g.Llegir(2, true, Parametres{}, t).Acceptat());
+    EXPECT_EQ(t.NombrePunts, 400);
+    EXPECT_EQ(t.ValorsY[399], -400);
     ASSERT_EQ(g.Enganxar(plans), 0);
-    EXPECT_EQ(g.Text(400, ColumnaX), "799");
-    EXPECT_EQ(g.Text(400, ColumnaY), "800");
+    EXPECT_EQ(g.Text(400, ColumnaX) + " " + g.Text(400, ColumnaY), "799 800");
     // Lines past row 400 do not decide the format.
     ASSERT_EQ(g.Enganxar(tabs + "sense tabulador\r\n"), 0);
     EXPECT_EQ(g.Text(1, ColumnaY), "-1");
 }
 
-TEST(Graella, PasteOfNothingChangesNothing) {
-    GraellaValors g = Amb({{"1", "2"}});
-    g.FixarCursor({1, ColumnaY});
-    EXPECT_EQ(g.Enganxar(""), MissatgeCarpetaSenseText);
-    EXPECT_EQ(Contingut(g), (Files{{"1", "2"}}));
-    EXPECT_EQ(g.Cursor(), (Cella{1, ColumnaY}));
-}
-
-struct CasLectura {
-    const char* nom;
-    Files files;
-    int minim;
-    bool creixent;
-    int missatge;
-    Cella cursor;
-};
-
 TEST(Graella, ReadingRefusals) {
-    const std::vector<CasLectura> casos = {
-        {"gap before a row, interpolation",
-         {{"1", "1"}, {"2", "4"}, {"", ""}, {"3", "9"}},
-         2,
-         true,
-         MissatgeCellesAillades,
-         {4, ColumnaX}},
-        {"gap before a row, regression",
-         {{"1", "1"}, {"2", "4"}, {"", ""}, {"3", "9"}},
-         3,
-         false,
-         MissatgeCellesAillades,
-         {4, ColumnaX}},
-        {"y written after the end",
-         {{"1", "1"}, {"2", "4"}, {"", "7"}},
-         2,
-         true,
-         MissatgeCellesAillades,
-         {3, ColumnaY}},
-        {"isolated cell below a single point",
-         {{"1", "1"}, {"", ""}, {"", "2"}},
-         3,
-         false,
-         MissatgeCellesAillades,
-         {3, ColumnaY}},
-        {"equal x, interpolation",
-         {{"1", "1"}, {"2", "4"}, {"2", "5"}},
-         2,
-         true,
-         MissatgeXNoCreixent,
-         {3, ColumnaX}},
-        {"decreasing x, interpolation",
-         {{"3", "1"}, {"1", "4"}},
-         2,
-         true,
-         MissatgeXNoCreixent,
-         {2, ColumnaX}},
-        {"one point, interpolation", {{"1", "1"}}, 2, true, MissatgeMinimDosParells, {1, ColumnaX}},
-        {"one point, regression", {{"1", "1"}}, 3, false, MissatgeMinimTresParells, {1, ColumnaX}},
-        {"two points, regression",
-         {{"1", "1"}, {"2", "2"}},
-         3,
-         false,
-         MissatgeMinimTresParells,
-         {1, ColumnaX}},
-        {"empty table", {}, 2, true, MissatgeMinimDosParells, {1, ColumnaX}},
-        {"x does not compile",
-         {{"1", "1"}, {"2+", "4"}},
-         2,
-         true,
-         MissatgeErrorCella,
-         {2, ColumnaX}},
-        {"empty y", {{"1", "1"}, {"2", ""}}, 2, true, MissatgeErrorCella, {2, ColumnaY}},
-        {"y divides by zero",
-         {{"1", "1/0"}, {"2", "3"}},
-         2,
-         true,
-         MissatgeErrorCella,
-         {1, ColumnaY}},
-        {"a blank is not an empty cell",
-         {{"1", "1"}, {" ", "3"}},
-         2,
-         true,
-         MissatgeErrorCella,
-         {2, ColumnaX}},
-        {"y error before the x order",
-         {{"2", "1"}, {"1", "ln(0)"}},
-         2,
-         true,
-         MissatgeErrorCella,
-         {2, ColumnaY}},
+    struct Cas {
+        const char* files;
+        int minim;
+        int missatge;
+        Cella cursor;
     };
-    for (const CasLectura& c : casos) {
-        GraellaValors g = Amb(c.files);
+    // Interpolation (at least 2 points) wants x increasing, regression (3) does not.
+    const Cas casos[] = {
+        {"1 1;2 4;;3 9", 2, MissatgeCellesAillades, {4, ColumnaX}},
+        {"1 1;2 4;;3 9", 3, MissatgeCellesAillades, {4, ColumnaX}},
+        {"1 1;2 4; 7", 2, MissatgeCellesAillades, {3, ColumnaY}}, // y written after the end
+        {"1 1;; 2", 3, MissatgeCellesAillades, {3, ColumnaY}},    // below a single point
+        {"1 1;2 4;2 5", 2, MissatgeXNoCreixent, {3, ColumnaX}},
+        {"3 1;1 4", 2, MissatgeXNoCreixent, {2, ColumnaX}},
+        {"1 1", 2, MissatgeMinimDosParells, {1, ColumnaX}},
+        {"1 1", 3, MissatgeMinimTresParells, {1, ColumnaX}},
+        {"1 1;2 2", 3, MissatgeMinimTresParells, {1, ColumnaX}},
+        {"", 2, MissatgeMinimDosParells, {1, ColumnaX}},
+        {"1 1;2+ 4", 2, MissatgeErrorCella, {2, ColumnaX}},
+        {"1 1;2", 2, MissatgeErrorCella, {2, ColumnaY}}, // an empty y
+        {"1 1/0;2 3", 2, MissatgeErrorCella, {1, ColumnaY}},
+        {"2 1;1 ln(0)", 2, MissatgeErrorCella, {2, ColumnaY}}, // y error before the x order
+    };
+    for (const Cas& c : casos) {
         TaulaTreball t;
         t.ValorsX[0] = 42;
         t.NombrePunts = 7;
-        const Refus r = g.Llegir(c.minim, c.creixent, Parametres{}, t);
-        EXPECT_EQ(r.Missatge, c.missatge) << c.nom;
-        EXPECT_EQ(r.Cursor, c.cursor) << c.nom;
-        EXPECT_EQ(t.NombrePunts, 7) << c.nom; // nothing stored
-        EXPECT_EQ(t.ValorsX[0], 42) << c.nom;
+        const Refus r = Graella(c.files).Llegir(c.minim, c.minim == 2, Parametres{}, t);
+        EXPECT_EQ(r.Missatge, c.missatge) << c.files;
+        EXPECT_EQ(r.Cursor, c.cursor) << c.files;
+        EXPECT_EQ(t.NombrePunts, 7) << c.files; // nothing stored
+        EXPECT_EQ(t.ValorsX[0], 42) << c.files;
     }
+    // A blank is not an empty cell.
+    GraellaValors g = Graella("1 1;2 3");
+    g.FixarText(2, ColumnaX, " ");
+    TaulaTreball t;
+    const Refus r = g.Llegir(2, true, Parametres{}, t);
+    EXPECT_EQ(r.Missatge, MissatgeErrorCella);
+    EXPECT_EQ(r.Cursor, (Cella{2, ColumnaX}));
 }
 
 TEST(Graella, ReadingEvaluatesEveryCellAsAFormula) {
-    GraellaValors g = Amb({{"pi/2", "2pi"}, {"A*2", "-1,5"}, {"2", "2"}});
     Parametres p;
     p[0] = 3;
     TaulaTreball t;
     t.ValorsX[3] = 99; // a leftover past the table stays
-    const Refus r = g.Llegir(3, false, p, t);
-    ASSERT_TRUE(r.Acceptat());
+    ASSERT_TRUE(Graella("pi/2 2pi;A*2 -1,5;2 2").Llegir(3, false, p, t).Acceptat());
     EXPECT_EQ(t.NombrePunts, 3);
     EXPECT_NEAR(t.ValorsX[0], 3.141593 / 2, 1e-12);
     EXPECT_NEAR(t.ValorsY[0], 2 * 3.141593, 1e-12);
@@ -314,40 +234,7 @@ TEST(Graella, ReadingEvaluatesEveryCellAsAFormula) {
     EXPECT_EQ(t.ValorsY[1], -1.5);
     EXPECT_EQ(t.ValorsX[3], 99);
     // The regression dialog takes equal x; the same table is refused for interpolation.
-    GraellaValors iguals = Amb({{"1", "1"}, {"2", "4"}, {"2", "5"}});
-    EXPECT_TRUE(iguals.Llegir(3, false, p, t).Acceptat());
-}
-
-TEST(Graella, AFullGridReadsFourHundredPoints) {
-    GraellaValors g;
-    for (int r = 1; r <= 400; ++r) {
-        g.FixarText(r, ColumnaX, std::to_string(r));
-        g.FixarText(r, ColumnaY, std::to_string(r * r));
-    }
-    TaulaTreball t;
-    ASSERT_TRUE(g.Llegir(2, true, Parametres{}, t).Acceptat());
-    EXPECT_EQ(t.NombrePunts, 400);
-    EXPECT_EQ(t.ValorsY[399], 160000);
-}
-
-TEST(Graella, StoringATableSetsExtremesCountAndReservedValue) {
-    TaulaTreball t;
-    const double xs[] = {3, -2, 5}, ys[] = {0.5, 7, -1};
-    for (int i = 0; i < 3; ++i) {
-        t.ValorsX[i] = xs[i];
-        t.ValorsY[i] = ys[i];
-    }
-    t.ValorsX[3] = 100; // leftover: copied, but not part of the extremes
-    t.NombrePunts = 3;
-    FuncioNumerica f;
-    DesarTaula(t, 9, f);
-    EXPECT_EQ(f.XMinim, -2);
-    EXPECT_EQ(f.XMaxim, 5);
-    EXPECT_EQ(f.YMinim, -1);
-    EXPECT_EQ(f.YMaxim, 7);
-    EXPECT_EQ(f.NombrePunts, 3);
-    EXPECT_EQ(f.ValorReservat, 9);
-    EXPECT_EQ(f.ValorsX[3], 100);
+    EXPECT_TRUE(Graella("1 1;2 4;2 5").Llegir(3, false, p, t).Acceptat());
 }
 
 } // namespace
