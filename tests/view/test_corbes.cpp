@@ -73,20 +73,23 @@ TEST(Corbes, NotJoinedAcrossUndefinedColumnsOrOutsideTheBand) {
     }
 }
 
-TEST(Corbes, PointDiscsOfNumericFunctions) {
+// With one function a repaint leaves the caption alone: the formula, or the
+// title of a scan cancelled in its pause dialog.
+TEST(Corbes, PointDiscsOfNumericFunctionsAndTheCaptionKept) {
     struct Cas {
         std::string_view etiqueta;
-        bool mostrarPunts, nomesPunts;
+        bool mostrarPunts, nomesPunts, negre;
         int f; // window scale
         bool discos;
         std::size_t linies;
     };
     const Cas casos[] = {
-        {EtiquetesRegressio[1], false, false, 1, true, 600}, // regression: always
-        {EtiquetaInterpolacio, false, false, 1, false, 600},
-        {EtiquetaInterpolacioLineal, true, false, 1, true, 600},
-        {EtiquetaInterpolacio, true, true, 1, true, 0}, // "Només punts"
-        {EtiquetesRegressio[5], false, false, 2, true, 600},
+        {EtiquetesRegressio[1], false, false, false, 1, true, 600}, // regression: always
+        {EtiquetaInterpolacio, false, false, false, 1, false, 600},
+        {EtiquetaInterpolacioLineal, true, false, false, 1, true, 600},
+        {EtiquetaInterpolacio, true, true, false, 1, true, 0}, // "Només punts"
+        {EtiquetesRegressio[5], false, false, false, 2, true, 600},
+        {EtiquetesRegressio[2], false, false, true, 1, true, 600}, // "Funcions en negre"
     };
     for (const Cas& c : casos) {
         SCOPED_TRACE(std::string(c.etiqueta) + (c.nomesPunts ? " points only" : ""));
@@ -96,38 +99,27 @@ TEST(Corbes, PointDiscsOfNumericFunctions) {
         ConjuntFuncions& cf = b.estat.Funcions;
         cf.Slots[0].Text = c.etiqueta;
         FuncioNumerica& fn = cf.Slots[0].Numerica;
+        fn.ValorsX = {1, -2};
+        fn.ValorsY = {2, 0.5};
         fn.NombrePunts = 2;
-        fn.ValorsX[0] = 1;
-        fn.ValorsY[0] = 2;
-        fn.ValorsX[1] = -2;
-        fn.ValorsY[1] = 0.5;
         fn.MostrarPunts = c.mostrarPunts;
         cf.NombreFuncions = 1;
         b.estat.Opcions.MenuNomsPunts = c.nomesPunts;
+        b.estat.Opcions.MenuFuncionsEnNegre = c.negre;
+        b.finestra.FixarTitolFinestra("Arrels");
         b.Corbes();
+        EXPECT_EQ(b.finestra.titols, std::vector<std::string>{"Arrels"});
+        const Color color = c.negre ? ColorNegre : ColorBlau;
         const auto discos = b.llenc.DelTipus(Tipus::Ellipse);
-        EXPECT_EQ(b.Linies(ColorBlau).size(), c.linies);
+        EXPECT_EQ(b.Linies(color).size(), c.linies);
         ASSERT_EQ(discos.size(), c.discos ? 2u : 0u);
         if (!c.discos) continue;
         // (1, 2) is logical (360, 140), (-2, 0.5) is (240, 200); radius 3 pixels
         // at any window size.
         EXPECT_TRUE(HiHa(discos, 360 * c.f - 3, 140 * c.f - 3, 360 * c.f + 3, 140 * c.f + 3));
         EXPECT_TRUE(HiHa(discos, 240 * c.f - 3, 200 * c.f - 3, 240 * c.f + 3, 200 * c.f + 3));
-        EXPECT_EQ(discos[0].color, ColorBlau);
+        EXPECT_EQ(discos[0].color, color);
     }
-}
-
-// With one function a repaint leaves the caption alone: the formula, or the
-// title of a scan cancelled in its pause dialog.
-TEST(Corbes, BlackDrawingKeepsTheCaption) {
-    Banc b;
-    Aplicar(b, {"x^2", "", "", "", "", ""});
-    b.estat.Opcions.MenuFuncionsEnNegre = true;
-    b.finestra.FixarTitolFinestra("Arrels");
-    b.Corbes();
-    EXPECT_TRUE(b.Linies(ColorBlau).empty());
-    EXPECT_FALSE(b.Linies(ColorNegre).empty());
-    EXPECT_EQ(b.finestra.titols.back(), "Arrels");
 }
 
 // --- Overlay -----------------------------------------------------------------
@@ -234,28 +226,6 @@ TEST(Resultats, LabelsAboveOrBelowTheirRowAndTheSingularPointsOption) {
     EXPECT_TRUE(b.llenc.crides.empty());
 }
 
-TEST(Resultats, StatusLineTwentyPixelsAboveTheBottomInTheTextColour) {
-    struct Cas {
-        int f; // window scale
-        bool pissarra;
-        Color text, fons;
-    };
-    const Cas casos[] = {{1, false, ColorNegre, ColorBlanc},
-                         {2, false, ColorNegre, ColorBlanc},
-                         {1, true, ColorBlanc, ColorNegre}};
-    for (const Cas& c : casos) {
-        Banc b(640 * c.f, 460 * c.f);
-        b.estat.Opcions.MenuPissarra = c.pissarra;
-        b.estat.Resultats.TextEstat = "Arrels";
-        b.Resultats();
-        const auto textos = b.Textos();
-        ASSERT_EQ(textos.size(), 1u);
-        EXPECT_TRUE(HiHaText(textos, "Arrels", 10, 460 * c.f - 20)) << c.f;
-        EXPECT_EQ(textos[0].color, c.text);
-        EXPECT_EQ(textos[0].fons, c.fons);
-    }
-}
-
 TEST(Resultats, CountsBeyondTheCapacityAreNotRead) {
     Banc b;
     b.estat.Resultats.Segments.nombre = 100000;
@@ -282,39 +252,33 @@ void OmplirResultats(EstatResultats& r) {
 }
 
 TEST(Netejar, ClearsTheOverlaySetsThePrecisionsAndRepaints) {
-    struct Cas {
-        std::array<const char*, 6> textos;
-        const char* titol;
-    };
-    const Cas casos[] = {{{"x^2", "", "", "", "", ""}, "x^2"},
-                         {{"x", "", "x+1", "", "", ""}, "Tracima"}};
-    for (const Cas& c : casos) {
-        SCOPED_TRACE(c.titol);
-        Banc b;
-        Aplicar(b, c.textos, Eixos(-10, 10, 1, -5, 5, 1));
-        EstatResultats& r = b.estat.Resultats;
-        OmplirResultats(r);
-        NetejarResultats(r, b.estat.Funcions, b.finestra);
-        EXPECT_EQ(r.AnalisiActiva, AnalisiCap);
-        EXPECT_FALSE(r.Corba.MostrarCorbaResultat || r.Corba.CorbaParcial || r.PausaDemanada ||
-                     r.AturarCalcul);
-        EXPECT_EQ(r.Segments.nombre, 0);
-        EXPECT_FALSE(r.Segments.entrades[0].omplert);
-        EXPECT_EQ(r.Segments.entrades[0].x1, 0);
-        EXPECT_EQ(r.Etiquetes.nombre, 0);
-        EXPECT_TRUE(r.Etiquetes.entrades[0].text.empty());
-        EXPECT_TRUE(r.TextEstat.empty());
-        // X -10..10: one column is 20/600 wide; Y -5..5: one row is 10/400 high.
-        EXPECT_NEAR(r.PrecisioX, 1.0 / 30, 1e-7);
-        EXPECT_DOUBLE_EQ(r.PrecisioY, 0.025);
-        EXPECT_EQ(b.finestra.panellsAmagats, 1);
-        EXPECT_EQ(b.finestra.repintats, 1);
-        ASSERT_FALSE(b.finestra.titols.empty());
-        EXPECT_EQ(b.finestra.titols.back(), c.titol);
-        b.Repintar();
-        EXPECT_TRUE(b.Linies(ColorVermell).empty());
-        EXPECT_TRUE(b.Linies(ColorVerd).empty());
-    }
+    Banc b;
+    Aplicar(b, {"x^2", "", "", "", "", ""}, Eixos(-10, 10, 1, -5, 5, 1));
+    EstatResultats& r = b.estat.Resultats;
+    OmplirResultats(r);
+    NetejarResultats(r, b.estat.Funcions, b.finestra);
+    EXPECT_EQ(r.AnalisiActiva, AnalisiCap);
+    EXPECT_FALSE(r.Corba.MostrarCorbaResultat || r.Corba.CorbaParcial || r.PausaDemanada ||
+                 r.AturarCalcul);
+    EXPECT_EQ(r.Segments.nombre, 0);
+    EXPECT_FALSE(r.Segments.entrades[0].omplert);
+    EXPECT_EQ(r.Segments.entrades[0].x1, 0);
+    EXPECT_EQ(r.Etiquetes.nombre, 0);
+    EXPECT_TRUE(r.Etiquetes.entrades[0].text.empty());
+    EXPECT_TRUE(r.TextEstat.empty());
+    // X -10..10: one column is 20/600 wide; Y -5..5: one row is 10/400 high.
+    EXPECT_NEAR(r.PrecisioX, 1.0 / 30, 1e-7);
+    EXPECT_DOUBLE_EQ(r.PrecisioY, 0.025);
+    EXPECT_EQ(b.finestra.panellsAmagats, 1);
+    EXPECT_EQ(b.finestra.repintats, 1);
+    EXPECT_EQ(b.finestra.titols, std::vector<std::string>{"x^2"}); // the single function
+    b.Repintar();
+    EXPECT_TRUE(b.Linies(ColorVermell).empty());
+    EXPECT_TRUE(b.Linies(ColorVerd).empty());
+
+    Aplicar(b, {"x", "", "x+1", "", "", ""});
+    NetejarResultats(r, b.estat.Funcions, b.finestra);
+    EXPECT_EQ(b.finestra.titols.back(), "Tracima");
 }
 
 TEST(Repintar, BackgroundAxesCurvesThenOverlay) {
@@ -324,30 +288,27 @@ TEST(Repintar, BackgroundAxesCurvesThenOverlay) {
     b.estat.Resultats.Corba.CorbaParcial = false;
     b.estat.Resultats.Corba.Fixar(52, 3);
     b.Repintar();
-    const auto& crides = b.llenc.crides;
-    ASSERT_FALSE(crides.empty());
-    EXPECT_EQ(crides[0].tipus, Tipus::Rectangle);
-    EXPECT_TRUE(HiHa({crides[0]}, 0, 0, 640, 460));
-    EXPECT_EQ(crides[0].color, ColorBlanc);
-    // First and last index of the lines of each colour.
-    auto interval = [&](Color c) {
-        int primer = -1, darrer = -1;
-        for (int i = 0; i < static_cast<int>(crides.size()); ++i)
-            if (crides[static_cast<std::size_t>(i)].tipus == Tipus::Linia &&
-                crides[static_cast<std::size_t>(i)].color == c) {
-                if (primer < 0) primer = i;
-                darrer = i;
-            }
-        return std::pair{primer, darrer};
-    };
-    const auto grisos = interval(ColorGris), blaves = interval(ColorBlau);
-    const auto vermelles = interval(ColorVermell), verdes = interval(ColorVerd);
-    ASSERT_GE(grisos.first, 1);
-    EXPECT_LT(grisos.second, blaves.first);
-    EXPECT_LT(blaves.second, vermelles.first);
-    EXPECT_LT(vermelles.second, verdes.first);
-    EXPECT_EQ(crides.back().text, "Arrels"); // the status line last
-    EXPECT_TRUE(b.finestra.titols.empty());  // one function: the caption is left alone
+    // One letter per run of calls: background, grey, blue, red and green lines,
+    // texts (the label, then the status line).
+    std::string ordre;
+    for (const auto& k : b.llenc.crides) {
+        const char c = k.tipus == Tipus::Rectangle ? 'R'
+                       : k.tipus == Tipus::Text    ? 't'
+                       : k.color == ColorGris      ? 'g'
+                       : k.color == ColorBlau      ? 'b'
+                       : k.color == ColorVermell   ? 'r'
+                       : k.color == ColorVerd      ? 'v'
+                                                   : '?';
+        if (ordre.empty() || ordre.back() != c) ordre += c;
+    }
+    EXPECT_EQ(ordre, "Rgbrvt");
+    EXPECT_TRUE(HiHa(b.llenc.crides, 0, 0, 640, 460));
+    EXPECT_EQ(b.llenc.crides[0].color, ColorBlanc);
+    const Crida& estat = b.llenc.crides.back();
+    EXPECT_TRUE(HiHaText({estat}, "Arrels", 10, 440)); // 20 pixels above the bottom
+    EXPECT_EQ(estat.color, ColorNegre);
+    EXPECT_EQ(estat.fons, ColorBlanc);
+    EXPECT_TRUE(b.finestra.titols.empty()); // one function: the caption is left alone
 }
 
 TEST(Repintar, HiddenAxesKeepTheCurvesAndTheVerticalAxisComesBack) {
@@ -373,16 +334,35 @@ TEST(Repintar, HiddenAxesKeepTheCurvesAndTheVerticalAxisComesBack) {
     EXPECT_TRUE(HiHa(b.Linies(ColorGris), 320, 20, 320, 420));
 }
 
-TEST(Repintar, BlackBoardAndTheWindowSize) {
+TEST(Repintar, BlackBoardBlackDrawingAndADoubleSizeWindow) {
     Banc b;
+    Aplicar(b, {"x", "", "", "", "", ""});
     b.estat.Opcions.MenuPissarra = true;
+    b.estat.Opcions.MenuFuncionsEnNegre = true;
+    b.estat.Opcions.MenuMostrarValorUnitatEixos = true;
+    b.estat.Resultats.TextEstat = "Arrels";
     b.llenc.FixarMida(1280, 920);
     b.Repintar();
+    EXPECT_TRUE(HiHa(b.llenc.crides, 0, 0, 1280, 920));
     EXPECT_EQ(b.llenc.crides[0].color, ColorNegre);
-    EXPECT_EQ(b.llenc.crides[0].x2, 1280);
     EXPECT_EQ(b.estat.Vista.EscalaX, 2.0);
     EXPECT_EQ(b.estat.Vista.EscalaY, 2.0);
     EXPECT_EQ(b.estat.Vista.AlcadaClient, 920);
+    EXPECT_TRUE(b.Linies(ColorGris).empty());
+    EXPECT_TRUE(b.Linies(ColorBlau).empty());
+    EXPECT_TRUE(HiHa(b.Linies(ColorNegre), 40, 440, 1240, 440));
+    EXPECT_TRUE(HiHa(b.Linies(ColorNegre), 40, 840, 42, 839)); // y = x from (20, 420)
+    // Unit labels: the 8-pixel character estimate and the 6-pixel offset do
+    // not scale ("-1" of row 260 at 316 * 2 - 16, 260 * 2 - 6); nor does the strip.
+    const auto textos = b.Textos();
+    EXPECT_TRUE(HiHaText(textos, "-1", 616, 514));
+    EXPECT_TRUE(HiHaText(textos, "1", 755, 452)); // column 380: (380 - 2.5) * 2
+    EXPECT_TRUE(HiHaText(textos, "Arrels", 10, 900));
+    for (const auto& t : textos) { // the labels in the axis colour, the status in white
+        EXPECT_EQ(t.color, t.text == "Arrels" ? ColorBlanc : ColorNegre) << t.text;
+        EXPECT_EQ(t.fons, ColorNegre) << t.text;
+    }
+
     b.llenc.FixarMida(320, -5); // a collapsed window maps everything to 0
     b.Repintar();
     EXPECT_EQ(b.estat.Vista.EscalaX, 0.5);
