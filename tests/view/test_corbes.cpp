@@ -195,39 +195,34 @@ TEST(Resultats, LabelsAboveOrBelowTheirRowAndTheSingularPointsOption) {
         int f; // window scale
         int columna, fila;
         int x, y;
+        bool mostrar; // "Mostrar els punts singulars": unchecked, they are kept, not drawn
     };
     const Cas casos[] = {
-        {1, 360, 180, 360, 178}, // above the axis row 220: 2 pixels up
-        {1, 360, 260, 360, 262}, // below: 2 pixels down
-        {1, 300, 220, 300, 222}, // on the axis counts as below
-        {2, 360, 260, 720, 522}, // the 2-pixel gap does not scale
+        {1, 360, 180, 360, 178, true}, // above the axis row 220: 2 pixels up
+        {1, 360, 260, 360, 262, true}, // below: 2 pixels down
+        {1, 300, 220, 300, 222, true}, // on the axis counts as below
+        {2, 360, 260, 720, 522, true}, // the 2-pixel gap does not scale
+        {1, 360, 180, 0, 0, false},
     };
     for (const Cas& c : casos) {
         Banc b(640 * c.f, 460 * c.f);
         b.estat.Resultats.Etiquetes.Afegir(c.columna, c.fila, "x = 1");
+        b.estat.Opcions.MenuMostrarElsPuntsSingulars = c.mostrar;
         b.Resultats();
-        ASSERT_EQ(b.Textos().size(), 1u);
-        EXPECT_TRUE(HiHaText(b.Textos(), "x = 1", c.x, c.y)) << c.fila << " scale " << c.f;
+        ASSERT_EQ(b.Textos().size(), c.mostrar ? 1u : 0u);
+        if (!c.mostrar) continue;
+        EXPECT_TRUE(HiHaText(b.Textos(), "x = 1", c.x, c.y)) << c.fila << ", " << c.f;
     }
-    // Unchecked, the labels are kept and come back when it is checked again.
+}
+
+TEST(Resultats, EntriesBeyondTheCountsAreNotRead) {
     Banc b;
     b.estat.Resultats.Etiquetes.Afegir(360, 180, "x = 1");
-    b.estat.Opcions.MenuMostrarElsPuntsSingulars = false;
-    b.Resultats();
-    EXPECT_TRUE(b.Textos().empty());
-    b.estat.Opcions.MenuMostrarElsPuntsSingulars = true;
-    b.Resultats();
-    EXPECT_EQ(b.Textos().size(), 1u);
-    b.llenc.Esborrar();
     for (const int index : {-1, 1})
         EXPECT_EQ(DibuixarEtiqueta(b.llenc, b.estat.Resultats, index, b.estat.Funcions.Eixos,
                                    b.estat.Opcions, b.estat.Vista),
                   1);
     EXPECT_TRUE(b.llenc.crides.empty());
-}
-
-TEST(Resultats, CountsBeyondTheCapacityAreNotRead) {
-    Banc b;
     b.estat.Resultats.Segments.nombre = 100000;
     b.estat.Resultats.Etiquetes.nombre = -3;
     b.Resultats();
@@ -272,9 +267,6 @@ TEST(Netejar, ClearsTheOverlaySetsThePrecisionsAndRepaints) {
     EXPECT_EQ(b.finestra.panellsAmagats, 1);
     EXPECT_EQ(b.finestra.repintats, 1);
     EXPECT_EQ(b.finestra.titols, std::vector<std::string>{"x^2"}); // the single function
-    b.Repintar();
-    EXPECT_TRUE(b.Linies(ColorVermell).empty());
-    EXPECT_TRUE(b.Linies(ColorVerd).empty());
 
     Aplicar(b, {"x", "", "x+1", "", "", ""});
     NetejarResultats(r, b.estat.Funcions, b.finestra);
@@ -285,8 +277,6 @@ TEST(Repintar, BackgroundAxesCurvesThenOverlay) {
     Banc b;
     Aplicar(b, {"x", "", "", "", "", ""});
     OmplirResultats(b.estat.Resultats);
-    b.estat.Resultats.Corba.CorbaParcial = false;
-    b.estat.Resultats.Corba.Fixar(52, 3);
     b.Repintar();
     // One letter per run of calls: background, grey, blue, red and green lines,
     // texts (the label, then the status line).
@@ -352,6 +342,9 @@ TEST(Repintar, BlackBoardBlackDrawingAndADoubleSizeWindow) {
     EXPECT_TRUE(b.Linies(ColorBlau).empty());
     EXPECT_TRUE(HiHa(b.Linies(ColorNegre), 40, 440, 1240, 440));
     EXPECT_TRUE(HiHa(b.Linies(ColorNegre), 40, 840, 42, 839)); // y = x from (20, 420)
+    // Ticks: one more pixel after scaling (Y tick on row 180, X tick on column 380).
+    EXPECT_TRUE(HiHa(b.Linies(ColorNegre), 636, 360, 645, 360));
+    EXPECT_TRUE(HiHa(b.Linies(ColorNegre), 760, 436, 760, 445));
     // Unit labels: the 8-pixel character estimate and the 6-pixel offset do
     // not scale ("-1" of row 260 at 316 * 2 - 16, 260 * 2 - 6); nor does the strip.
     const auto textos = b.Textos();
