@@ -174,6 +174,7 @@ TEST(Resultats, GreenCurveJoinsValidNeighboursFrom23To618) {
     };
     for (const Cas& c : casos) {
         Banc b;
+        b.estat.Funcions.Eixos = Eixos(-7.5, 7.5, 1, -5, 5, 2); // rows by 80 / 2
         CorbaResultat& corba = b.estat.Resultats.Corba;
         for (int col = c.des; col <= c.fins; ++col)
             corba.Fixar(col, 1);
@@ -262,7 +263,7 @@ TEST(Netejar, ClearsTheOverlaySetsThePrecisionsAndRepaints) {
     EXPECT_TRUE(r.Etiquetes.entrades[0].text.empty());
     EXPECT_TRUE(r.TextEstat.empty());
     // X -10..10: one column is 20/600 wide; Y -5..5: one row is 10/400 high.
-    EXPECT_NEAR(r.PrecisioX, 1.0 / 30, 1e-7);
+    EXPECT_DOUBLE_EQ(r.PrecisioX, 0.0333333);
     EXPECT_DOUBLE_EQ(r.PrecisioY, 0.025);
     EXPECT_EQ(b.finestra.panellsAmagats, 1);
     EXPECT_EQ(b.finestra.repintats, 1);
@@ -331,6 +332,7 @@ TEST(Repintar, BlackBoardBlackDrawingAndADoubleSizeWindow) {
     b.estat.Opcions.MenuFuncionsEnNegre = true;
     b.estat.Opcions.MenuMostrarValorUnitatEixos = true;
     b.estat.Resultats.TextEstat = "Arrels";
+    b.estat.Resultats.Etiquetes.Afegir(360, 180, "x = 1");
     b.llenc.FixarMida(1280, 920);
     b.Repintar();
     EXPECT_TRUE(HiHa(b.llenc.crides, 0, 0, 1280, 920));
@@ -351,8 +353,9 @@ TEST(Repintar, BlackBoardBlackDrawingAndADoubleSizeWindow) {
     EXPECT_TRUE(HiHaText(textos, "-1", 616, 514));
     EXPECT_TRUE(HiHaText(textos, "1", 755, 452)); // column 380: (380 - 2.5) * 2
     EXPECT_TRUE(HiHaText(textos, "Arrels", 10, 900));
-    for (const auto& t : textos) { // the labels in the axis colour, the status in white
-        EXPECT_EQ(t.color, t.text == "Arrels" ? ColorBlanc : ColorNegre) << t.text;
+    for (const auto& t : textos) { // unit labels in the axis colour, the overlay's in white
+        const bool resultat = t.text == "Arrels" || t.text == "x = 1";
+        EXPECT_EQ(t.color, resultat ? ColorBlanc : ColorNegre) << t.text;
         EXPECT_EQ(t.fons, ColorNegre) << t.text;
     }
 
@@ -372,14 +375,16 @@ TEST(Repintar, LineWidthAppliesToAxesCurvesAndResultsButNotTheGrid) {
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(AugmentarGruixLinies(o), 0);
     EXPECT_EQ(o.GruixLinies, 6);
-    o.MenuTrama = true;
     b.estat.Resultats.Segments.Afegir(100, 200, 100, 240);
-    b.Repintar();
-    for (const auto& l : b.llenc.DelTipus(Tipus::Linia)) {
-        const bool trama = l.color == ColorGris && l.estil == EstilLlapis::Puntejat;
-        EXPECT_EQ(l.gruix, trama ? 1 : 6);
+    for (const bool trama : {false, true}) {
+        o.MenuTrama = trama;
+        b.Repintar();
+        for (const auto& l : b.llenc.DelTipus(Tipus::Linia)) {
+            const bool puntejada = l.color == ColorGris && l.estil == EstilLlapis::Puntejat;
+            EXPECT_EQ(l.gruix, puntejada ? 1 : 6) << trama;
+        }
+        EXPECT_EQ(b.Linies(ColorVermell).size(), 1u);
     }
-    EXPECT_EQ(b.Linies(ColorVermell).size(), 1u);
 }
 
 } // namespace
