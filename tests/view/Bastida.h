@@ -26,18 +26,13 @@ struct FinestraProva : FinestraGrafic {
 
 // Axes with their logical steps and origins, as AplicarFuncions leaves them.
 inline EixosFuncions Eixos(double xo, double xf, double ux, double yo, double yf, double uy) {
-    EixosFuncions e;
-    e.XOrigen = xo;
-    e.XFinal = xf;
-    e.XUnitat = ux;
-    e.YOrigen = yo;
-    e.YFinal = yf;
-    e.YUnitat = uy;
+    EixosFuncions e{xo, xf, ux, yo, yf, uy};
     e.CalcularPassos();
     e.CalcularOrigens();
     return e;
 }
 
+// Each drawing routine starts from an empty recording.
 struct Banc {
     EstatPrincipal estat;
     LlencEnregistrador llenc;
@@ -55,23 +50,22 @@ struct Banc {
         llenc.Esborrar();
         DibuixarEixos(llenc, estat.Funcions.Eixos, estat.Opcions, estat.Vista);
     }
+    void Corbes() {
+        llenc.Esborrar();
+        DibuixarCorbes(llenc, estat.Funcions, estat.Opcions, estat.Vista, &finestra);
+    }
     void Resultats() {
         llenc.Esborrar();
         DibuixarResultats(llenc, estat.Resultats, estat.Funcions.Eixos, estat.Opcions, estat.Vista);
     }
     std::vector<Crida> Linies(Color c) const { return llenc.LiniesDeColor(c); }
     std::vector<Crida> Textos() const { return llenc.DelTipus(Tipus::Text); }
-    std::vector<std::string> TextosDeColor(Color c) const {
-        std::vector<std::string> r;
-        for (const auto& t : Textos())
-            if (t.color == c) r.push_back(t.text);
-        return r;
-    }
 };
 
-// Does any recorded line go from (x1, y1) to (x2, y2) (pixels)?
-inline bool HiHaLinia(const std::vector<Crida>& linies, int x1, int y1, int x2, int y2) {
-    return std::any_of(linies.begin(), linies.end(), [&](const Crida& c) {
+// Is there a call from (x1, y1) to (x2, y2) in pixels: a line's ends or an
+// ellipse's box?
+inline bool HiHa(const std::vector<Crida>& crides, int x1, int y1, int x2, int y2) {
+    return std::any_of(crides.begin(), crides.end(), [&](const Crida& c) {
         return c.x1 == x1 && c.y1 == y1 && c.x2 == x2 && c.y2 == y2;
     });
 }

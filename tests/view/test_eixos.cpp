@@ -5,184 +5,89 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <tuple>
 
 namespace tracima {
 namespace {
 
 using namespace prova;
 
-struct CasLinia {
-    const char* nom;
-    int amplada, alcada;
-    int tipus; // 0 DibuixarLinia, 1 DibuixarLiniaH, 2 DibuixarLiniaV
-    double x1, y1, x2, y2;
-    int px1, py1, px2, py2;
-};
-
-class Primitives : public ::testing::TestWithParam<CasLinia> {};
-
-TEST_P(Primitives, MoveToStartLineToEnd) {
-    const CasLinia& c = GetParam();
-    LlencEnregistrador l(c.amplada, c.alcada);
-    ValorsVista v;
-    FixarEscales(v, c.amplada, c.alcada);
-    if (c.tipus == 0)
-        DibuixarLinia(l, v, c.x1, c.y1, c.x2, c.y2);
-    else if (c.tipus == 1)
-        DibuixarLiniaH(l, v, c.x1, c.y1, c.x2, c.y2);
-    else
-        DibuixarLiniaV(l, v, c.x1, c.y1, c.x2, c.y2);
-    ASSERT_EQ(l.crides.size(), 1u);
-    const Crida& k = l.crides[0];
-    EXPECT_EQ(k.tipus, Tipus::Linia);
-    EXPECT_EQ(k.x1, c.px1);
-    EXPECT_EQ(k.y1, c.py1);
-    EXPECT_EQ(k.x2, c.px2);
-    EXPECT_EQ(k.y2, c.py2);
+// The tick primitives at scales 1 and 2 are checked with the axes.
+TEST(Dibuix, LinesRoundTheScaledValueAndClampFarPoints) {
+    Banc b(960, 690); // scale 1.5: 1.5 and 4.5 go to the even neighbours
+    DibuixarLinia(b.llenc, b.estat.Vista, 1, 1, 3, 3);
+    DibuixarLinia(b.llenc, b.estat.Vista, 0, 0, 1e9, -1e9);
+    EXPECT_TRUE(HiHa(b.llenc.crides, 2, 2, 4, 4));
+    EXPECT_TRUE(HiHa(b.llenc.crides, 0, 0, 32000, -32000));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Dibuix, Primitives,
-    ::testing::Values(
-        CasLinia{"Scale1", 640, 460, 0, 10, 20, 30, 40, 10, 20, 30, 40},
-        CasLinia{"Scale2", 1280, 920, 0, 10, 20, 30, 40, 20, 40, 60, 80},
-        CasLinia{"TiesToEven", 640, 460, 0, 0.5, 1.5, 2.5, 3.5, 0, 2, 2, 4},
-        CasLinia{"Scale1_5", 960, 690, 0, 1, 1, 3, 3, 2, 2, 4, 4},
-        CasLinia{"FarClamped", 640, 460, 0, 0, 0, 1e9, -1e9, 0, 0, 32000, -32000},
-        CasLinia{"HorizontalTickCoversBothEnds", 640, 460, 1, 318, 220, 322, 220, 318, 220, 323,
-                 220},
-        CasLinia{"HorizontalTickScale2", 1280, 920, 1, 318, 220, 322, 220, 636, 440, 645, 440},
-        CasLinia{"VerticalTickCoversBothEnds", 640, 460, 2, 320, 218, 320, 222, 320, 218, 320, 223},
-        CasLinia{"VerticalTickScale2", 1280, 920, 2, 360, 218, 360, 222, 720, 436, 720, 445}),
-    [](const auto& info) { return std::string(info.param.nom); });
-
-TEST(Escales, FromTheClientSize) {
-    ValorsVista v;
-    EXPECT_EQ(v.EscalaX, 1.0);
-    EXPECT_EQ(v.EscalaY, 1.0);
-    FixarEscales(v, 1280, 920);
-    EXPECT_EQ(v.EscalaX, 2.0);
-    EXPECT_EQ(v.EscalaY, 2.0);
-    EXPECT_EQ(v.AlcadaClient, 920);
-    FixarEscales(v, 320, -5); // a collapsed window maps everything to 0
-    EXPECT_EQ(v.EscalaX, 0.5);
-    EXPECT_EQ(v.EscalaY, 0.0);
-    EXPECT_EQ(v.AlcadaClient, 0);
-}
-
-// The grey lines that are vertical ticks (LiniaV: 5 pixels tall at scale 1).
-std::vector<Crida> TicsX(const Banc& b) {
-    std::vector<Crida> r;
-    for (const auto& l : b.Linies(ColorGris))
-        if (l.x1 == l.x2 && l.y2 - l.y1 == 5) r.push_back(l);
-    return r;
-}
-
-TEST(Eixos, MinusTenToTenHasTwentyOneTicksLabelledMinusTenToTen) {
-    Banc b;
-    b.estat.Funcions.Eixos = Eixos(-10, 10, 1, -10, 10, 1);
-    b.estat.Opcions.MenuMostrarValorUnitatEixos = true;
-    b.Eixos();
-    const EixosFuncions& e = b.estat.Funcions.Eixos;
-    EXPECT_EQ(e.PasLogicX, 30);
-    EXPECT_EQ(e.OrigenLogicX, 320);
-    EXPECT_EQ(e.OrigenLogicY, 220);
-
-    std::set<int> columnes;
-    for (const auto& t : TicsX(b)) {
-        EXPECT_EQ(t.y1, 218);
-        EXPECT_EQ(t.y2, 223);
-        columnes.insert(t.x1);
-    }
-    std::set<int> esperades;
-    for (int k = -10; k <= 10; ++k)
-        esperades.insert(320 + 30 * k);
-    EXPECT_EQ(columnes, esperades);
-
-    // X labels sit 6 rows under the axis, centred by 2.5 logical units per character.
-    std::set<std::string> textsX;
-    for (const auto& t : b.Textos())
-        if (t.y1 == 226) textsX.insert(t.text);
-    std::set<std::string> textsEsperats;
-    for (int k = -10; k <= 10; ++k)
-        textsEsperats.insert(std::to_string(k));
-    EXPECT_EQ(textsX, textsEsperats);
-    const auto textos = b.Textos();
-    EXPECT_TRUE(HiHaText(textos, "1", 348, 226));  // 350 - 2.5 = 347.5, ties to even
-    EXPECT_TRUE(HiHaText(textos, "-10", 12, 226)); // 20 - 7.5
-    // Y labels end just left of the axis: 316 - 8 per character, 6 pixels up.
-    EXPECT_TRUE(HiHaText(textos, "1", 308, 194));   // row 200
-    EXPECT_TRUE(HiHaText(textos, "-10", 292, 414)); // row 420
-    for (const auto& t : textos) {
-        EXPECT_EQ(t.color, ColorGris);
-        EXPECT_EQ(t.fons, ColorBlanc);
-    }
-    // 20 Y labels (no label on the zero row) and 22 X labels (the zero column is
-    // visited by both walks).
-    EXPECT_EQ(b.Textos().size(), 42u);
-}
-
-TEST(Eixos, OriginRightOfZeroPutsTheAxisOnTheBoxEdge) {
+// Ticks at 320 + k * 600 / (X range), every integer labelled on the X axis (0
+// twice: the two walks both visit the axis) and on the Y axis but for the zero
+// row. X labels are centred by 2.5 logical units per character 6 rows under the
+// axis; Y labels end 4 units left of it (8 pixels per character), 6 pixels up.
+TEST(Eixos, TicksAndUnitLabels) {
     struct Cas {
-        double xo, xf;
-        std::vector<std::string> textos;
+        int xo, xf, yo, yf, fila; // fila: OrigenLogicY = 20 + yf * 400 / (Y range)
+        std::vector<std::tuple<std::string, int, int>> textos;
     };
+    // "1" at 350 - 2.5 (347.5, ties to even) and on row 200, "-10" at 20 - 7.5 and
+    // on row 420, "0" at 320 - 2.5, "-1" on row 340 (316 - 16).
     const Cas casos[] = {
-        {5, 15, {"5", "6", "7", "8", "9", "10", "11", "12", "13", "14", "15", "5"}},
-        {5.5,
-         15.5,
-         {"5.5", "6.5", "7.5", "8.5", "9.5", "10.5", "11.5", "12.5", "13.5", "14.5", "15.5",
-          "5.5"}},
+        {-10, 10, -10, 10, 220, {{"1", 348, 226}, {"-10", 12, 226}}},
+        {-10, 10, -10, 10, 220, {{"1", 308, 194}, {"-10", 292, 414}}},
+        {-5, 5, -2, 3, 260, {{"0", 318, 266}, {"-1", 300, 334}}},
     };
     for (const Cas& c : casos) {
         Banc b;
-        b.estat.Funcions.Eixos = Eixos(c.xo, c.xf, 1, -5, 5, 1);
+        b.estat.Funcions.Eixos = Eixos(c.xo, c.xf, 1, c.yo, c.yf, 1);
         b.estat.Opcions.MenuMostrarValorUnitatEixos = true;
         b.Eixos();
-        std::vector<std::string> textsX;
-        for (const auto& t : b.Textos())
-            if (t.y1 == 226) textsX.push_back(t.text);
-        EXPECT_EQ(textsX, c.textos) << c.xo;
+        EXPECT_EQ(b.estat.Funcions.Eixos.OrigenLogicY, c.fila);
+        std::set<int> columnes, columnesEsperades;
+        std::multiset<std::string> textsX, textsY, esperatsX{"0"}, esperatsY;
+        for (int k = c.xo; k <= c.xf; ++k) {
+            columnesEsperades.insert(320 + k * 600 / (c.xf - c.xo));
+            esperatsX.insert(std::to_string(k));
+        }
+        for (int k = c.yo; k <= c.yf; ++k)
+            if (k != 0) esperatsY.insert(std::to_string(k));
         const auto grisos = b.Linies(ColorGris);
-        EXPECT_TRUE(HiHaLinia(grisos, 20, 20, 20, 420)) << "vertical axis on x = 20";
-        EXPECT_TRUE(HiHaLinia(grisos, 18, 180, 23, 180)) << "Y tick beside it";
-        EXPECT_TRUE(HiHaLinia(grisos, 80, 218, 80, 223)) << "X tick one unit (60) right";
+        for (const auto& t : grisos)
+            if (t.x1 == t.x2 && t.y1 == c.fila - 2 && t.y2 == c.fila + 3) columnes.insert(t.x1);
+        const auto textos = b.Textos();
+        for (const auto& t : textos) {
+            (t.y1 == c.fila + 6 ? textsX : textsY).insert(t.text);
+            EXPECT_EQ(t.color, ColorGris);
+            EXPECT_EQ(t.fons, ColorBlanc);
+        }
+        EXPECT_EQ(columnes, columnesEsperades);
+        EXPECT_EQ(textsX, esperatsX);
+        EXPECT_EQ(textsY, esperatsY);
+        for (const auto& [text, x, y] : c.textos)
+            EXPECT_TRUE(HiHaText(textos, text, x, y)) << text << " at " << x << ", " << y;
+        EXPECT_TRUE(HiHa(grisos, 20, c.fila, 620, c.fila));
     }
 }
 
-TEST(Eixos, WorldZeroRowHasNoYLabelButZeroColumnHasAnXLabel) {
-    Banc b;
-    b.estat.Funcions.Eixos = Eixos(-5, 5, 1, -2, 3, 1);
-    b.estat.Opcions.MenuMostrarValorUnitatEixos = true;
-    b.Eixos();
-    EXPECT_EQ(b.estat.Funcions.Eixos.OrigenLogicY, 260);
-    std::multiset<std::string> textsY, textsX;
-    for (const auto& t : b.Textos())
-        (t.y1 == 266 ? textsX : textsY).insert(t.text);
-    EXPECT_EQ(textsY, (std::multiset<std::string>{"-1", "-2", "1", "2", "3"}));
-    EXPECT_EQ(textsX.count("0"), 2u);
-    EXPECT_TRUE(HiHaText(b.Textos(), "0", 318, 266));  // 320 - 2.5
-    EXPECT_TRUE(HiHaText(b.Textos(), "-1", 300, 334)); // 316 - 16, row 340
-    EXPECT_TRUE(HiHaLinia(b.Linies(ColorGris), 20, 260, 620, 260));
-}
-
-TEST(Eixos, DoubleSizeWindowDoublesCoordinatesButNotLabelOffsets) {
-    struct Cas {
-        int amplada, alcada;
-        int yLabelX, yLabelY, xLabelX, xLabelY;
-        int ampleEix;
-    };
-    const Cas casos[] = {{640, 460, 300, 254, 358, 226, 620},
-                         {1280, 920, 616, 514, 715, 452, 1240}};
-    for (const Cas& c : casos) {
-        Banc b(c.amplada, c.alcada);
+TEST(Eixos, OriginRightOfZeroPutsTheAxisOnTheBoxEdge) {
+    for (const bool mig : {false, true}) {
+        const double xo = mig ? 5.5 : 5;
+        Banc b;
+        b.estat.Funcions.Eixos = Eixos(xo, xo + 10, 1, -10, 10, 1);
         b.estat.Opcions.MenuMostrarValorUnitatEixos = true;
-        b.Eixos(); // default axes: X -7.5..7.5, Y -5..5, steps 40, origin (320, 220)
-        EXPECT_TRUE(HiHaText(b.Textos(), "-1", c.yLabelX, c.yLabelY)) << c.amplada;
-        EXPECT_TRUE(HiHaText(b.Textos(), "1", c.xLabelX, c.xLabelY)) << c.amplada;
-        const int f = c.amplada / 640;
-        EXPECT_TRUE(HiHaLinia(b.Linies(ColorGris), 20 * f, 220 * f, c.ampleEix, 220 * f));
-        EXPECT_TRUE(HiHaLinia(b.Linies(ColorGris), 320 * f, 20 * f, 320 * f, 420 * f));
+        b.Eixos();
+        std::vector<std::string> textsX, esperats;
+        for (int k = 5; k <= 15; ++k)
+            esperats.push_back(std::to_string(k) + (mig ? ".5" : ""));
+        esperats.push_back(esperats[0]); // the edge again, from the leftward walk
+        for (const auto& t : b.Textos())
+            if (t.y1 == 226) textsX.push_back(t.text);
+        EXPECT_EQ(textsX, esperats) << xo;
+        const auto grisos = b.Linies(ColorGris);
+        EXPECT_TRUE(HiHa(grisos, 20, 20, 20, 420)) << "vertical axis on x = 20";
+        EXPECT_TRUE(HiHa(grisos, 18, 180, 23, 180)) << "Y tick beside it";
+        EXPECT_TRUE(HiHa(grisos, 80, 218, 80, 223)) << "X tick one unit (60) right";
+        EXPECT_TRUE(HiHaText(b.Textos(), "-10", 0, 414)) << "16 - 24 kept at the left edge";
     }
 }
 
@@ -204,8 +109,9 @@ TEST(Eixos, GridIsDottedWidthOneAndThePenWidthComesBack) {
     }
     EXPECT_EQ(horitzontals, 10); // rows 20..420 by 40 except the axis row 220
     EXPECT_EQ(verticals, 14);    // columns 40..600 by 40 except 320
-    // On the axes themselves a tick is drawn instead, also dotted and thin.
-    EXPECT_TRUE(HiHaLinia(grisos, 318, 220, 323, 220));
+    // On the axes themselves a tick is drawn instead.
+    EXPECT_TRUE(HiHa(grisos, 318, 220, 323, 220));
+    EXPECT_TRUE(HiHa(grisos, 320, 218, 320, 223));
     // The two axis lines are drawn last, solid, with the line width.
     ASSERT_GE(grisos.size(), 2u);
     for (std::size_t i = grisos.size() - 2; i < grisos.size(); ++i) {
@@ -214,23 +120,6 @@ TEST(Eixos, GridIsDottedWidthOneAndThePenWidthComesBack) {
     }
     // The Y labels move 14 pixels up with the grid.
     EXPECT_TRUE(HiHaText(b.Textos(), "-1", 300, 246));
-}
-
-TEST(Eixos, ColoursAndTheHiddenVerticalAxis) {
-    Banc b;
-    b.estat.Opcions.MenuFuncionsEnNegre = true;
-    b.estat.Opcions.MenuPissarra = true;
-    b.estat.Opcions.MenuMostrarValorUnitatEixos = true;
-    b.estat.Vista.DibuixarEixY = false;
-    b.Eixos();
-    EXPECT_TRUE(b.Linies(ColorGris).empty());
-    const auto negres = b.Linies(ColorNegre);
-    EXPECT_TRUE(HiHaLinia(negres, 20, 220, 620, 220));
-    EXPECT_FALSE(HiHaLinia(negres, 320, 20, 320, 420));
-    for (const auto& t : b.Textos()) {
-        EXPECT_EQ(t.color, ColorNegre);
-        EXPECT_EQ(t.fons, ColorNegre);
-    }
 }
 
 TEST(Eixos, OriginsAreRecomputedAndBadStepsDoNotHang) {
