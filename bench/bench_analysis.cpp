@@ -20,20 +20,6 @@ namespace {
 
 using namespace tracima;
 
-class LlencNul : public Llenc {
-  public:
-    void OmplirRectangle(int, int, int, int, Color) override {}
-    void FixarColorLlapis(Color) override {}
-    void FixarGruixLlapis(int) override {}
-    void FixarEstilLlapis(EstilLlapis) override {}
-    void MoureA(int, int) override {}
-    void LiniaA(int x, int) override { benchmark::DoNotOptimize(x); }
-    void EscriureText(int, int, std::string_view, Color, Color) override {}
-    void OmplirEllipse(int, int, int, int, Color) override {}
-    int AmpladaClient() const override { return 640; }
-    int AlcadaClient() const override { return 460; }
-};
-
 class FinestraNul : public FinestraCalcul {
   public:
     Llenc& Canvas() override { return llenc_; }
@@ -46,7 +32,7 @@ class FinestraNul : public FinestraCalcul {
     void MostrarMissatge(std::string_view) override {}
 
   private:
-    LlencNul llenc_;
+    LlencBuit llenc_;
 };
 
 class EntradesFixes : public EntradesAnalisi {

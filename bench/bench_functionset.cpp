@@ -6,6 +6,8 @@
 // the rounding rule or the flags).
 #include "functionset/UnitVariables.h"
 
+#include "FormulesBanc.h"
+
 #include <benchmark/benchmark.h>
 #include <muParser.h>
 
@@ -15,21 +17,7 @@
 
 namespace {
 
-struct Formula {
-    const char* nostra;
-    const char* muparser;
-};
-
-constexpr std::array<Formula, 6> kSis{{
-    {"x^2-4", "x^2-4"},
-    {"sin(x)+cos(x)", "sin(x)+cos(x)"},
-    {"1+x-x^2/2-x^3/6+x^4/24+x^5/120-x^6/720-x^7/5040+x^8/40320+x^9/362880",
-     "1+x-x^2/2-x^3/6+x^4/24+x^5/120-x^6/720-x^7/5040+x^8/40320+x^9/362880"},
-    {"30000/((2*p)^.5*.6)*exp(-(x-5.6)^2/2/.6^2)",
-     "30000/((2*3.141593)^0.5*0.6)*exp(-((x-5.6)^2)/2/(0.6^2))"},
-    {"(x^2-4)/(x-2)", "(x^2-4)/(x-2)"},
-    {"1/36(3x^4-20x^3+12x^2+96x-110)", "1/36*(3*x^4-20*x^3+12*x^2+96*x-110)"},
-}};
+using tracima::banc::kFormules;
 
 constexpr int kPunts = 6 * tracima::NombreColumnes;
 
@@ -41,8 +29,8 @@ void Comptadors(benchmark::State& state) {
 
 void AplicarTracima(benchmark::State& state) {
     auto cf = std::make_unique<tracima::ConjuntFuncions>();
-    for (std::size_t i = 0; i < kSis.size(); ++i)
-        cf->Slots[i].Text = kSis[i].nostra;
+    for (std::size_t i = 0; i < kFormules.size(); ++i)
+        cf->Slots[i].Text = kFormules[i].nostra;
     tracima::Calculador calc;
     if (tracima::AplicarFuncions(*cf, calc) != 0 || cf->NombreFuncions != 6 ||
         !cf->MostresColumna[5].Definida(320)) {
@@ -68,8 +56,8 @@ void AplicarMuparser(benchmark::State& state) {
     try {
         mp.DefineVar("x", &x);
         for (auto _ : state) {
-            for (std::size_t f = 0; f < kSis.size(); ++f) {
-                mp.SetExpr(kSis[f].muparser);
+            for (std::size_t f = 0; f < kFormules.size(); ++f) {
+                mp.SetExpr(kFormules[f].muparser);
                 for (std::size_t i = 0; i < xs.size(); ++i) {
                     x = xs[i];
                     ys[f][i] = mp.Eval();

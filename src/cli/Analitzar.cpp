@@ -74,21 +74,6 @@ constexpr DefAnalisi analisis[] = {
     {"area", AnalisiArea, Comanda::MenuArea},
 };
 
-// Nothing is drawn: the command prints the result state instead.
-class LlencBuit : public Llenc {
-  public:
-    void OmplirRectangle(int, int, int, int, Color) override {}
-    void FixarColorLlapis(Color) override {}
-    void FixarGruixLlapis(int) override {}
-    void FixarEstilLlapis(EstilLlapis) override {}
-    void MoureA(int, int) override {}
-    void LiniaA(int, int) override {}
-    void EscriureText(int, int, std::string_view, Color, Color) override {}
-    void OmplirEllipse(int, int, int, int, Color) override {}
-    int AmpladaClient() const override { return 640; }
-    int AlcadaClient() const override { return 460; }
-};
-
 class FinestraCli : public FinestraCalcul {
   public:
     Llenc& Canvas() override { return llenc_; }
@@ -102,7 +87,7 @@ class FinestraCli : public FinestraCalcul {
     std::vector<std::string> missatges;
 
   private:
-    LlencBuit llenc_;
+    LlencBuit llenc_; // nothing is drawn: the command prints the result state
 };
 
 // Each box is answered once with the value given; a box asked again counts as

@@ -58,6 +58,22 @@ class Llenc {
     virtual int AlcadaClient() const = 0;
 };
 
+// Ignores every call: for running the analyses where nothing is shown (the
+// command-line tool, benchmarks). Its client area has the logical size.
+class LlencBuit : public Llenc {
+  public:
+    void OmplirRectangle(int, int, int, int, Color) override {}
+    void FixarColorLlapis(Color) override {}
+    void FixarGruixLlapis(int) override {}
+    void FixarEstilLlapis(EstilLlapis) override {}
+    void MoureA(int, int) override {}
+    void LiniaA(int, int) override {}
+    void EscriureText(int, int, std::string_view, Color, Color) override {}
+    void OmplirEllipse(int, int, int, int, Color) override {}
+    int AmpladaClient() const override { return 640; }
+    int AlcadaClient() const override { return 460; }
+};
+
 // Records every call. Lines are recorded with the pen state they were drawn with,
 // so tests can ask "which lines were drawn in red".
 class LlencEnregistrador : public Llenc {
