@@ -112,6 +112,14 @@ int CalculIntegral::Iniciar(double a, double b) {
     r.AturarCalcul = false;
     pas_ = (an == AnalisiIntegralDefinida && cA_ > cB_) ? -1 : 1;
     c_ = pas_ > 0 ? cA_ : cA_ - 1;
+    if (pas_ < 0) {
+        // The sum starts one column before cA, but the hatching covers cA as it
+        // does with the limits in increasing order; otherwise the pixel columns
+        // next to cA stay blank on a scaled window.
+        const int eix = ArrodonirPixel(e.OrigenLogicY), fila = ArrodonirPixel(f.Fila(cA_));
+        DibuixarLinia(l, ctx_.vista, cA_, eix, cA_, fila);
+        r.Segments.Afegir(cA_, eix, cA_, fila, true);
+    }
     filaAnterior_ = ArrodonirPixel(f.Fila(cA_));
     acabat_ = false;
     return 0;

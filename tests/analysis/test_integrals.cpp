@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <tuple>
+
 namespace tracima::prova {
 namespace {
 
@@ -43,24 +46,35 @@ INSTANTIATE_TEST_SUITE_P(
         CasIntegral{"AreaInvertida", AnalisiArea, quadrat, id, 1, 0, 1.0 / 6, 1e-3}),
     [](const auto& info) { return std::string(info.param.nom); });
 
-// Two boundary lines plus one hatched segment per column 320..380; at twice the
-// logical size one more fill line between each pair of columns keeps it solid.
+// Two boundary lines plus one hatched segment per column 320..380, whichever
+// order the limits are typed in; at twice the logical size one more fill line
+// between each pair of columns keeps it solid.
 TEST(Integral, Hatching) {
-    for (const int escala : {1, 2}) {
-        Banc b(u);
-        b.vista.EscalaX = b.vista.EscalaY = escala;
-        b.finestra.llenc.FixarMida(640 * escala, 460 * escala);
-        b.resultats.AnalisiActiva = AnalisiIntegralDefinida;
-        CalculIntegral calcul(b.Context());
-        ASSERT_EQ(calcul.Iniciar(0, 2), 0);
-        Acabar(calcul);
-        EXPECT_NEAR(calcul.Valor(), 2, 1e-12); // 60 trapezoids of 1/30
-        EXPECT_EQ(b.resultats.Segments.nombre, 2 + 61);
-        EXPECT_FALSE(b.resultats.Segments.entrades[0].omplert);
-        EXPECT_TRUE(b.resultats.Segments.entrades[2].omplert);
-        EXPECT_EQ(b.finestra.titol, "F");
-        EXPECT_EQ(b.Linies(ColorVermell), 2u + 61u + (escala == 2 ? 60u : 0u));
-    }
+    for (const auto& [a, b, valor] : {std::tuple{0, 2, 2}, std::tuple{2, 0, -2}})
+        for (const int escala : {1, 2}) {
+            Banc banc(u);
+            banc.vista.EscalaX = banc.vista.EscalaY = escala;
+            banc.finestra.llenc.FixarMida(640 * escala, 460 * escala);
+            banc.resultats.AnalisiActiva = AnalisiIntegralDefinida;
+            CalculIntegral calcul(banc.Context());
+            ASSERT_EQ(calcul.Iniciar(a, b), 0);
+            Acabar(calcul);
+            EXPECT_NEAR(calcul.Valor(), valor, 1e-12); // 60 trapezoids of 1/30
+            const SegmentsResultat& s = banc.resultats.Segments;
+            ASSERT_EQ(s.nombre, 2 + 61);
+            EXPECT_FALSE(s.entrades[0].omplert);
+            int minim = 640, maxim = 0;
+            for (int i = 2; i < s.nombre; ++i) {
+                const SegmentResultat& seg = s.entrades[static_cast<std::size_t>(i)];
+                EXPECT_TRUE(seg.omplert);
+                minim = std::min(minim, static_cast<int>(seg.x1));
+                maxim = std::max(maxim, static_cast<int>(seg.x1));
+            }
+            EXPECT_EQ(minim, 320);
+            EXPECT_EQ(maxim, 380);
+            EXPECT_EQ(banc.finestra.titol, "F");
+            EXPECT_EQ(banc.Linies(ColorVermell), 2u + 61u + (escala == 2 ? 60u : 0u));
+        }
 }
 
 // Traced: Escape pauses with the running status in the dialog, Cancel keeps the
