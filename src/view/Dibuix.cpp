@@ -45,15 +45,21 @@ Color ColorFons(const OpcionsVista& o) {
 Color ColorText(const OpcionsVista& o) {
     return o.MenuPissarra ? ColorBlanc : ColorNegre;
 }
+// Black drawn on the black board would not be seen: there it is the foreground
+// colour, white, as the texts are.
+static Color Visible(Color c, const OpcionsVista& o) {
+    return (o.MenuPissarra && c == ColorNegre) ? ColorBlanc : c;
+}
+
 Color ColorEixos(const OpcionsVista& o) {
-    return o.MenuFuncionsEnNegre ? ColorNegre : ColorGris;
+    return Visible(o.MenuFuncionsEnNegre ? ColorNegre : ColorGris, o);
 }
 
 Color ColorCorba(int k, const OpcionsVista& o) {
     static constexpr Color colors[] = {ColorBlau, ColorLlima, ColorFucsia,
                                        ColorAqua, ColorGroc,  ColorNegre};
-    if (o.MenuFuncionsEnNegre || k < 1 || k > 6) return ColorNegre;
-    return colors[k - 1];
+    if (o.MenuFuncionsEnNegre || k < 1 || k > 6) return Visible(ColorNegre, o);
+    return Visible(colors[k - 1], o);
 }
 
 void FixarEscales(ValorsVista& v, int amplada, int alcada) {

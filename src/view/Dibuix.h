@@ -34,10 +34,11 @@ Color ColorFons(const OpcionsVista& o);
 // Texts of the overlay and the status line: white with "Pissarra", else black.
 Color ColorText(const OpcionsVista& o);
 // Axes, ticks, grid and unit labels: black with "Funcions en negre", else grey.
+// Black is white on the black board ("Pissarra"), so nothing is drawn unseen.
 Color ColorEixos(const OpcionsVista& o);
 // Curve of the k-th defined slot (k = 1..6, by order of the defined slots, not by
 // letter): blue, lime, fuchsia, aqua, yellow, black; black for every k with
-// "Funcions en negre" and for a k outside 1..6.
+// "Funcions en negre" and for a k outside 1..6; black is white on the black board.
 Color ColorCorba(int k, const OpcionsVista& o);
 
 // --- Mapping -----------------------------------------------------------------

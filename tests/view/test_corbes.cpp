@@ -24,14 +24,20 @@ void Aplicar(Banc& b, const std::array<const char*, 6>& textos,
 }
 
 TEST(Corbes, ColoursFollowTheOrderOfTheDefinedSlotsNotTheLetter) {
-    OpcionsVista o, negre;
-    negre.MenuFuncionsEnNegre = true;
+    OpcionsVista o, negre, pissarra, pissarraNegre;
+    negre.MenuFuncionsEnNegre = pissarraNegre.MenuFuncionsEnNegre = true;
+    pissarra.MenuPissarra = pissarraNegre.MenuPissarra = true;
     const Color esperats[] = {{0, 0, 255},   {0, 255, 0},   {255, 0, 255},
                               {0, 255, 255}, {255, 255, 0}, {0, 0, 0}};
     for (int k = 1; k <= 6; ++k) {
         EXPECT_EQ(ColorCorba(k, o), esperats[k - 1]) << k;
         EXPECT_EQ(ColorCorba(k, negre), ColorNegre) << k;
+        // Black on the black board is drawn white, so the curve is seen.
+        EXPECT_EQ(ColorCorba(k, pissarra), k == 6 ? ColorBlanc : esperats[k - 1]) << k;
+        EXPECT_EQ(ColorCorba(k, pissarraNegre), ColorBlanc) << k;
     }
+    EXPECT_EQ(ColorEixos(pissarra), ColorGris);
+    EXPECT_EQ(ColorEixos(pissarraNegre), ColorBlanc);
     EXPECT_EQ(ColorVerd, (Color{0, 128, 0}));
 
     Banc b;
@@ -342,20 +348,19 @@ TEST(Repintar, BlackBoardBlackDrawingAndADoubleSizeWindow) {
     EXPECT_EQ(b.estat.Vista.AlcadaClient, 920);
     EXPECT_TRUE(b.Linies(ColorGris).empty());
     EXPECT_TRUE(b.Linies(ColorBlau).empty());
-    EXPECT_TRUE(HiHa(b.Linies(ColorNegre), 40, 440, 1240, 440));
-    EXPECT_TRUE(HiHa(b.Linies(ColorNegre), 40, 840, 42, 839)); // y = x from (20, 420)
+    EXPECT_TRUE(HiHa(b.Linies(ColorBlanc), 40, 440, 1240, 440));
+    EXPECT_TRUE(HiHa(b.Linies(ColorBlanc), 40, 840, 42, 839)); // y = x from (20, 420)
     // Ticks: one more pixel after scaling (Y tick on row 180, X tick on column 380).
-    EXPECT_TRUE(HiHa(b.Linies(ColorNegre), 636, 360, 645, 360));
-    EXPECT_TRUE(HiHa(b.Linies(ColorNegre), 760, 436, 760, 445));
+    EXPECT_TRUE(HiHa(b.Linies(ColorBlanc), 636, 360, 645, 360));
+    EXPECT_TRUE(HiHa(b.Linies(ColorBlanc), 760, 436, 760, 445));
     // Unit labels: the 8-pixel character estimate and the 6-pixel offset do
     // not scale ("-1" of row 260 at 316 * 2 - 16, 260 * 2 - 6); nor does the strip.
     const auto textos = b.Textos();
     EXPECT_TRUE(HiHaText(textos, "-1", 616, 514));
     EXPECT_TRUE(HiHaText(textos, "1", 755, 452)); // column 380: (380 - 2.5) * 2
     EXPECT_TRUE(HiHaText(textos, "Arrels", 10, 900));
-    for (const auto& t : textos) { // unit labels in the axis colour, the overlay's in white
-        const bool resultat = t.text == "Arrels" || t.text == "x = 1";
-        EXPECT_EQ(t.color, resultat ? ColorBlanc : ColorNegre) << t.text;
+    for (const auto& t : textos) { // black drawing on the black board is white, texts too
+        EXPECT_EQ(t.color, ColorBlanc) << t.text;
         EXPECT_EQ(t.fons, ColorNegre) << t.text;
     }
 
