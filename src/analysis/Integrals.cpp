@@ -10,10 +10,19 @@
 
 namespace tracima {
 
-int ColumnaDelLimit(const EixosFuncions& e, double limit) {
+namespace {
+
+// The first column 20..620 whose x(c) reaches the limit; 620 when none does.
+template <class XDeColumna> int PrimeraColumnaFins(double limit, XDeColumna x) {
     for (int c = 20; c <= 620; ++c)
-        if (e.XColumna(c) >= limit) return c;
+        if (x(c) >= limit) return c;
     return 620;
+}
+
+} // namespace
+
+int ColumnaDelLimit(const EixosFuncions& e, double limit) {
+    return PrimeraColumnaFins(limit, [&](int c) { return e.XColumna(c); });
 }
 
 int ValidarLimits(const ContextAnalisi& ctx, const Parametres& p, std::string_view inicial,
@@ -247,7 +256,8 @@ int CalcularFuncioIntegral(ContextAnalisi& ctx, double x) {
         w.MostrarMissatge(ctx.missatges.Missatge(MissatgeXMassaGran));
         return 2;
     }
-    const int s = ColumnaDelLimit(e, x0);
+    // The integral function starts where the scans' x of a column reaches x0.
+    const int s = PrimeraColumnaFins(x0, [&](int c) { return XEscombrat(e, c); });
     if (!f.Definida(s)) {
         w.MostrarMissatge(ctx.missatges.Missatge(MissatgeFuncioNoDefinidaEnX));
         return 3;

@@ -45,9 +45,9 @@ struct FinestraProva : FinestraCalcul {
     void MostrarMissatge(std::string_view text) override { missatges.emplace_back(text); }
 };
 
-// Axes xo..xf and yo..yf, both units 1.
-inline EixosFuncions Eixos(double xo, double xf, double yo, double yf) {
-    EixosFuncions e{xo, xf, 1, yo, yf, 1};
+// Axes xo..xf and yo..yf, Y unit 1.
+inline EixosFuncions Eixos(double xo, double xf, double yo, double yf, double xUnitat = 1) {
+    EixosFuncions e{xo, xf, xUnitat, yo, yf, 1};
     e.CalcularPassos();
     e.CalcularOrigens();
     return e;
@@ -72,6 +72,10 @@ inline MostresFuncio Mostrejar(const EixosFuncions& e, const F& f) {
     }
     return m;
 }
+
+// Column 168 lies at x = 970.2425, a tie at three decimals: the scans show
+// (c - OrigenLogicX) * 5 rounded, 970.242, where the samples are taken at 970.243.
+inline const EixosFuncions eixosEmpat = Eixos(230.2425, 3230.2425, -3, 1, 30);
 
 inline const F id = [](double x) { return x; };
 inline const F u = [](double) { return 1.0; };

@@ -23,14 +23,6 @@ const F foratA1 = [](double x) { return std::fabs(x - 1) < 1e-9 ? NAN : x * x; }
 // y = x, undefined at x = -1/30 (column 319).
 const F senseMenysH = [](double x) { return std::fabs(x + 1.0 / 30) < 1e-6 ? NAN : x; };
 const EixosFuncions eixos15 = Eixos(-15, 15, -10, 10); // h = 0.05
-// Column 168 lies at x = 970.2425, a tie at three decimals: the scan shows
-// (c - OrigenLogicX) * 5 rounded, 970.242, where the samples were taken at 970.243.
-const EixosFuncions eixosEmpat = [] {
-    EixosFuncions e{230.2425, 3230.2425, 30, -3, 1, 1};
-    e.CalcularPassos();
-    e.CalcularOrigens();
-    return e;
-}();
 const F fons970 = [](double x) { return (x - 970.2425) * (x - 970.2425) / 1000; };
 
 // Steps a started scan through column `columna`.

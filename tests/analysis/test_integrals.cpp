@@ -150,6 +150,16 @@ TEST(FuncioIntegral, RectaDePendent1PerX0) {
     }
 }
 
+// The start is the first column whose scan x reaches x0: 970.243 is past the
+// 970.242 of column 168, so F is 0 at column 169.
+TEST(FuncioIntegral, IniciSegonsLaXDeLEscombrat) {
+    Banc b(u, false, eixosEmpat);
+    auto ctx = b.Context();
+    ASSERT_EQ(CalcularFuncioIntegral(ctx, 970.243), 0);
+    EXPECT_EQ(b.resultats.Corba.Valor(169), 0);
+    EXPECT_EQ(b.resultats.Corba.Valor(170), 5);
+}
+
 // Out-of-range starts are in the command's box test (test_escombrat).
 TEST(FuncioIntegral, Forat) {
     Banc p([](double x) { return x / x; }); // 1, undefined at 0
