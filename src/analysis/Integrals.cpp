@@ -35,12 +35,12 @@ int ValidarLimits(const ContextAnalisi& ctx, const Parametres& p, std::string_vi
         w.MostrarMissatge(m.Missatge(MissatgeErrorXInicial));
         return 1;
     }
-    va = Arrodonir6Decimals(va);
+    va = ArrodonirComText(va);
     if (CalcularExpressio(final, p, vb) != 0) {
         w.MostrarMissatge(m.Missatge(MissatgeErrorXFinal));
         return 1;
     }
-    vb = Arrodonir6Decimals(vb);
+    vb = ArrodonirComText(vb);
     const std::pair<bool, int> proves[] = {{va < e.XOrigen, MissatgeXInicialMassaPetit},
                                            {va > e.XFinal, MissatgeXInicialMassaGran},
                                            {vb < e.XOrigen, MissatgeXFinalMassaPetit},

@@ -76,7 +76,7 @@ int AcceptarPunt(ContextPunt& ctx) {
         ctx.panell.TextY = EtiquetaBuida(analisi);
         return 1;
     }
-    x = Arrodonir6Decimals(x);
+    x = ArrodonirComText(x);
     double y = 0;
     const int estat = ImatgeDeLaFuncio(ctx.slot, ctx.parametres, ctx.calc, x, y);
     int col = 0, fila = 0;

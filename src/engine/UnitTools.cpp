@@ -119,6 +119,14 @@ std::string NumeroAText(double v) {
     return text;
 }
 
+double ArrodonirComText(double v) {
+    std::string text = NumeroAText(v);
+    if (const auto p = text.find(','); p != std::string::npos) text[p] = '.';
+    double r = 0;
+    const auto res = std::from_chars(text.data(), text.data() + text.size(), r);
+    return res.ec == std::errc() ? r : Arrodonir6Decimals(v);
+}
+
 std::string NumeroATextFormula(double v) {
     const double r = Arrodonir6Decimals(v);
     if (r == 0 || !std::isfinite(r)) return "0";

@@ -24,6 +24,10 @@ double Arrodonir6Decimals(double v);
 // Never "-0". The decimal separator is SeparadorDecimal().
 std::string NumeroAText(double v);
 
+// The value NumeroAText(v) reads back as: six decimals, and at most 15
+// significant digits (so 1234567890123.4567 gives 1234567890123.46).
+double ArrodonirComText(double v);
+
 // The decimal separator of NumeroAText: "." until the program sets the one of
 // the system's number settings. Only "." and "," are taken, the two that every
 // reader reads: returns 0, or 1 (setting unchanged) for any other character.

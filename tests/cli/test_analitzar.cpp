@@ -65,6 +65,9 @@ INSTANTIATE_TEST_SUITE_P(
         // Column 350 falls on x = 0.5: an exact cut; low precision writes a comma.
         Cas{"TallExacte", "talls x -x+1 --eixos -5 5 -5 5", "0,5\t0,5\nestat: Punts de tall\n"},
         Cas{"ImatgeSenseXMostraLaDeZero", "imatge x^2", "estat: x = 0  y = 0\n"},
+        // The x is taken as its text reads back: 15 significant digits, 1234567890123.46.
+        Cas{"ImatgeDeLaXComEsLlegeix", "imatge x-1234567890123 --x 1234567890123.4567",
+            "estat: x = 1234567890123.4567  y = 0.459961\n"},
         Cas{"DerivadaDeValorAbsolutEnZero", "derivada-punt abs(x) --x 0 --precisio-alta",
             "estat: x = 0  y' = 0\n"},
         Cas{"Antiimatges", "antiimatges x^2 --valor 1", "-1\t1\n1\t1\nestat: Antiimatges del 1\n"},
