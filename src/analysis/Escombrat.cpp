@@ -27,17 +27,9 @@ bool EscombratFuncio::Derivades() const {
     return a == AnalisiDerivada || a == AnalisiSegonaDerivada;
 }
 
-double AmpladaColumna(const EixosFuncions& e) {
-    return (e.XFinal - e.XOrigen) / 600;
-}
-
-double XEscombrat(const EixosFuncions& e, int c) {
-    return ArrodonirPerMostrar((c - e.OrigenLogicX) * AmpladaColumna(e));
-}
-
 double EscombratFuncio::XMig(int c) const {
     const EixosFuncions& e = ctx_.eixos;
-    return ArrodonirPerMostrar(((2.0 * c - 1) / 2 - e.OrigenLogicX) * AmpladaColumna(e));
+    return ArrodonirPerMostrar(((2.0 * c - 1) / 2 - e.OrigenLogicX) * e.AmpladaColumna());
 }
 
 bool EscombratFuncio::NovaColumnaDispositiu(int c) const {
@@ -114,7 +106,7 @@ ResultatPas EscombratFuncio::Pas() {
     r2_ = filaEix_;
     marcaX_.reset(); // x(c) unless the test sets another
     if (Tracat()) {
-        std::string text = "x = " + NumeroAText(XEscombrat(e, c)) + "   ";
+        std::string text = "x = " + NumeroAText(e.XEscombrat(c)) + "   ";
         if (!primera_ && f.Definida(c)) {
             liniaTrac_ = {c, r1_, c, r2_};
             liniaTracDibuixada_ = true;
@@ -253,7 +245,7 @@ void EscombratFuncio::ProvarAntiimatge() {
     if (y1 != T) {
         marcaX_ = XMig(c);
         u = std::fabs(y1 - y0);
-        r.PrecisioX = ArrodonirPerMostrar(AmpladaColumna(e));
+        r.PrecisioX = ArrodonirPerMostrar(e.AmpladaColumna());
     }
     if (u > r.PrecisioY) r.PrecisioY = u;
     if (v_ == 0) r1_ = ArrodonirPixel(e.OrigenLogicY - 1);
@@ -273,7 +265,7 @@ void EscombratFuncio::ProvarArrel() {
     v_ = 0;
     if (y1 != 0) {
         marcaX_ = XMig(c);
-        ctx_.resultats.PrecisioX = ArrodonirPerMostrar(AmpladaColumna(e));
+        ctx_.resultats.PrecisioX = ArrodonirPerMostrar(e.AmpladaColumna());
     }
     r1_ = ArrodonirPixel(e.OrigenLogicY + 4);
     r2_ = ArrodonirPixel(e.OrigenLogicY - 4);
@@ -421,7 +413,7 @@ void EscombratFuncio::ProvarDerivada() {
             ctx_.missatges.Missatge(primera ? MissatgeNoTeDerivada : MissatgeNoTeDerivadaSegona));
     }
     if (Tracat()) {
-        r.TextEstat = "x = " + NumeroAText(XEscombrat(e, c)) + " " + text;
+        r.TextEstat = "x = " + NumeroAText(e.XEscombrat(c)) + " " + text;
         EscriureEstat(ctx_);
     }
 }
@@ -475,9 +467,9 @@ bool EscombratFuncio::Enregistrar() {
     Linia(c, r1_, c, r2_, ColorVermell);
     r.Segments.Afegir(c, r1_, c, r2_);
     if (obreAquesta_)
-        marcaX_ = XEscombrat(e, c - 1);
+        marcaX_ = e.XEscombrat(c - 1);
     else if (!marcaX_)
-        marcaX_ = XEscombrat(e, c);
+        marcaX_ = e.XEscombrat(c);
     r.Etiquetes.Afegir(c, v_ >= 0 ? filaEix_ : ArrodonirPixel(e.OrigenLogicY - 1),
                        TextEtiqueta(*marcaX_, r.PrecisioX));
     if (ctx_.opcions.MenuMostrarElsPuntsSingulars)

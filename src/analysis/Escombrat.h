@@ -122,14 +122,6 @@ class EscombratFuncio {
     std::array<int, 4> tangentUltima_{};
 };
 
-// The world width of one column, (X final - X origin) / 600, as the scans use it.
-double AmpladaColumna(const EixosFuncions& e);
-
-// The x a scan shows for column c: ArrodonirPerMostrar((c - OrigenLogicX) * width
-// of one column). At a rounding tie it may differ in its last digit from the x the
-// column was sampled at (EixosFuncions::XColumna).
-double XEscombrat(const EixosFuncions& e, int c);
-
 // Runs a started scan to its end (untraced use). Returns the last step's result.
 ResultatPas ExecutarEscombrat(EscombratFuncio& escombrat);
 

@@ -257,7 +257,7 @@ int CalcularFuncioIntegral(ContextAnalisi& ctx, double x) {
         return 2;
     }
     // The integral function starts where the scans' x of a column reaches x0.
-    const int s = PrimeraColumnaFins(x0, [&](int c) { return XEscombrat(e, c); });
+    const int s = PrimeraColumnaFins(x0, [&](int c) { return e.XEscombrat(c); });
     if (!f.Definida(s)) {
         w.MostrarMissatge(ctx.missatges.Missatge(MissatgeFuncioNoDefinidaEnX));
         return 3;

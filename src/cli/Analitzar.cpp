@@ -185,7 +185,7 @@ void EscriureText(std::ostream& out, const EstatResultats& r, const EixosFuncion
     }
     if (EsCorba(a) && r.Corba.MostrarCorbaResultat) {
         for (int c = PrimeraColumna; c <= UltimaColumna; ++c)
-            out << NumeroAText(XEscombrat(e, c)) << "\t"
+            out << NumeroAText(e.XEscombrat(c)) << "\t"
                 << (r.Corba.Valida(c) ? NumeroAText(r.Corba.Valor(c)) : "-") << "\n";
     }
     for (const auto& m : missatges)
@@ -210,7 +210,7 @@ void EscriureJson(std::ostream& out, const EstatResultats& r, const EixosFuncion
     out << "], \"corba\": [";
     if (EsCorba(a) && r.Corba.MostrarCorbaResultat) {
         for (int c = PrimeraColumna; c <= UltimaColumna; ++c)
-            out << (c > PrimeraColumna ? ", " : "") << "[" << Json(NumeroAText(XEscombrat(e, c)))
+            out << (c > PrimeraColumna ? ", " : "") << "[" << Json(NumeroAText(e.XEscombrat(c)))
                 << ", " << (r.Corba.Valida(c) ? Json(NumeroAText(r.Corba.Valor(c))) : "null")
                 << "]";
     }

@@ -168,6 +168,10 @@ double EixosFuncions::XColumna(int c) const {
     return ArrodonirPerMostrar((c - OrigenLogicX) / PasLogicX * XUnitat);
 }
 
+double EixosFuncions::XEscombrat(int c) const {
+    return ArrodonirPerMostrar((c - OrigenLogicX) * AmpladaColumna());
+}
+
 std::string_view NomComanda(Comanda c) {
     const int i = static_cast<int>(c);
     return i >= 0 && i < NombreComandes ? nomsComandes[static_cast<std::size_t>(i)]

@@ -71,10 +71,17 @@ struct EixosFuncions {
     // OrigenLogicY = 20 + YFinal * 400 / |YFinal - YOrigen|.
     void CalcularOrigens();
 
-    // World width of one column, (XFinal - XOrigen) / 600: the step of every scan.
+    // World width of one column written as XUnitat / PasLogicX, the step of the
+    // derivatives and integrals, and as (XFinal - XOrigen) / 600, the one the
+    // scans show; the two forms may differ in the last bit.
     double H() const { return XUnitat / PasLogicX; }
-    // World x of logical column c, passed through ArrodonirPerMostrar.
+    double AmpladaColumna() const { return (XFinal - XOrigen) / 600; }
+    // World x of logical column c, passed through ArrodonirPerMostrar: the x the
+    // column is sampled at ((c - OrigenLogicX) / PasLogicX * XUnitat), and the x a
+    // scan shows ((c - OrigenLogicX) * AmpladaColumna()); at a rounding tie the
+    // two differ in their last digit.
     double XColumna(int c) const;
+    double XEscombrat(int c) const;
     // Logical x of a world x and logical row of a world y.
     double XLogic(double x) const { return x / XUnitat * PasLogicX + OrigenLogicX; }
     double Fila(double y) const { return OrigenLogicY - y * PasLogicY / YUnitat; }
