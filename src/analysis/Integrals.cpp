@@ -125,9 +125,7 @@ int CalculIntegral::Iniciar(double a, double b) {
         // The sum starts one column before cA, but the hatching covers cA as it
         // does with the limits in increasing order; otherwise the pixel columns
         // next to cA stay blank on a scaled window.
-        const int eix = ArrodonirPixel(e.OrigenLogicY), fila = ArrodonirPixel(f.Fila(cA_));
-        DibuixarLinia(l, ctx_.vista, cA_, eix, cA_, fila);
-        r.Segments.Afegir(cA_, eix, cA_, fila, true);
+        Tramar(cA_);
     }
     filaAnterior_ = ArrodonirPixel(f.Fila(cA_));
     acabat_ = false;
@@ -152,6 +150,14 @@ void CalculIntegral::OmplirFinsAnterior() {
         l.MoureA(x, PixelY(v, b.y1));
         l.LiniaA(x, PixelY(v, b.y2));
     }
+}
+
+void CalculIntegral::Tramar(int c) {
+    const int eix = ArrodonirPixel(ctx_.eixos.OrigenLogicY);
+    const int fila = ArrodonirPixel(ctx_.funcio.Fila(c));
+    DibuixarLinia(ctx_.finestra.Canvas(), ctx_.vista, c, eix, c, fila);
+    ctx_.resultats.Segments.Afegir(c, eix, c, fila, true);
+    OmplirFinsAnterior();
 }
 
 void CalculIntegral::Final() {
@@ -200,10 +206,7 @@ ResultatPas CalculIntegral::Pas() {
     const int fila = ArrodonirPixel(f.Fila(c));
     // A full segment list only stops the drawing: the sum goes on.
     if (an == AnalisiIntegralDefinida) {
-        const int eix = ArrodonirPixel(e.OrigenLogicY);
-        DibuixarLinia(l, ctx_.vista, c, eix, c, fila);
-        r.Segments.Afegir(c, eix, c, fila, true);
-        OmplirFinsAnterior();
+        Tramar(c);
         if (pas_ > 0 && c > cA_)
             s_ += h * (Y(c) + Y(c - 1)) / 2;
         else if (pas_ < 0)

@@ -35,6 +35,9 @@ class CalculIntegral {
     void Missatge(int slot);
     void Final();
     void OmplirFinsAnterior();
+    // Draws (in the pen already set, red) and stores the hatched segment of
+    // column c, axis to curve, filling the pixel columns back to the previous one.
+    void Tramar(int c);
     ContextAnalisi ctx_;
     const MostresFuncio* segona_;
     double a_ = 0, b_ = 0, s_ = 0;
