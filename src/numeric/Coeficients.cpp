@@ -19,8 +19,21 @@ double MitjanaErrors(const TaulaTreball& t, int n, auto ajustat) {
     return s / n;
 }
 
-bool Dins88(double a) {
-    return a > -LimitExponent && a < LimitExponent;
+// The value at x of the fit of `model` in `f`.
+double ValorAjustat(int model, const FuncioNumerica& f, double x) {
+    const double a = f.CoeficientA, b = f.CoeficientB;
+    switch (model) {
+    case ModelQuadratic:
+        return a * x * x + b * x + f.CoeficientC;
+    case ModelExponencial:
+        return std::exp(b) * std::exp(a * x);
+    case ModelPotencial:
+        return std::exp(b) * std::exp(a * std::log(x));
+    case ModelInvers:
+        return (1 / b) * x / (a / b + x);
+    default:
+        return a * x + b;
+    }
 }
 
 } // namespace
@@ -39,9 +52,7 @@ std::string CoeficientsRegressio::TextError(int model) const {
 
 void CalcularCoeficients(const TaulaTreball& taula, CoeficientsRegressio& c) {
     c = {};
-    const int n = taula.NombrePunts < 0               ? 0
-                  : taula.NombrePunts > MaxPuntsTaula ? MaxPuntsTaula
-                                                      : taula.NombrePunts;
+    const int n = taula.Punts();
     FuncioNumerica f; // scratch record: the function's own record is never touched
     if (!CalcularDescriptives(taula, f)) return;
     c.XMinim = f.XMinim;
@@ -54,43 +65,12 @@ void CalcularCoeficients(const TaulaTreball& taula, CoeficientsRegressio& c) {
     c.DesviacioY = f.DesviacioY;
     c.Covariancia = f.Covariancia;
 
-    f = {};
-    auto& lin = c.Models[ModelLineal];
-    if (CalcularEstadistiques(taula, ModelLineal, f) && AjustarRecta(f)) {
-        const double a = f.CoeficientA, b = f.CoeficientB;
-        lin = {true, f.CoeficientCorrelacio,
-               MitjanaErrors(taula, n, [&](double x) { return a * x + b; })};
-    }
-    f = {};
-    auto& qua = c.Models[ModelQuadratic];
-    if (RegressioQuadratica(taula, f)) {
-        const double a = f.CoeficientA, b = f.CoeficientB, cc = f.CoeficientC;
-        qua = {true, f.CoeficientCorrelacio,
-               MitjanaErrors(taula, n, [&](double x) { return a * x * x + b * x + cc; })};
-    }
-    f = {};
-    auto& ex = c.Models[ModelExponencial];
-    if (CalcularEstadistiques(taula, ModelExponencial, f) && AjustarRecta(f) &&
-        Dins88(f.CoeficientA) && Dins88(f.CoeficientB)) {
-        const double a = f.CoeficientA, b = f.CoeficientB;
-        ex = {true, f.CoeficientCorrelacio,
-              MitjanaErrors(taula, n, [&](double x) { return std::exp(b) * std::exp(a * x); })};
-    }
-    f = {};
-    auto& pot = c.Models[ModelPotencial];
-    if (CalcularEstadistiques(taula, ModelPotencial, f) && AjustarRecta(f) &&
-        Dins88(f.CoeficientB)) {
-        const double a = f.CoeficientA, b = f.CoeficientB;
-        pot = {true, f.CoeficientCorrelacio, MitjanaErrors(taula, n, [&](double x) {
-                   return std::exp(b) * std::exp(a * std::log(x));
-               })};
-    }
-    f = {};
-    auto& inv = c.Models[ModelInvers];
-    if (CalcularEstadistiques(taula, ModelInvers, f) && AjustarRecta(f) && !OrdenadaNul(f)) {
-        const double a = f.CoeficientA, b = f.CoeficientB;
-        inv = {true, f.CoeficientCorrelacio,
-               MitjanaErrors(taula, n, [&](double x) { return (1 / b) * x / (a / b + x); })};
+    for (int model = ModelLineal; model <= ModelInvers; ++model) {
+        f = {};
+        if (AjustarModel(taula, model, f))
+            c.Models[static_cast<std::size_t>(model)] = {
+                true, f.CoeficientCorrelacio,
+                MitjanaErrors(taula, n, [&](double x) { return ValorAjustat(model, f, x); })};
     }
 }
 

@@ -2,6 +2,7 @@
 // labels that mark a function as numeric, and the dialogs' working table.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <string_view>
@@ -78,6 +79,8 @@ struct TaulaTreball {
     std::array<double, MaxPuntsTaula> ValorsX{};
     std::array<double, MaxPuntsTaula> ValorsY{};
     int NombrePunts = 0;
+    // The points that may be read: NombrePunts kept within 0..400.
+    int Punts() const { return std::clamp(NombrePunts, 0, MaxPuntsTaula); }
 };
 
 }  // namespace tracima

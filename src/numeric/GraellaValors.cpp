@@ -196,7 +196,7 @@ Refus GraellaValors::Llegir(int minimPunts, bool xCreixent, const Parametres& pa
 }
 
 void DesarTaula(const TaulaTreball& taula, int valorReservat, FuncioNumerica& registre) {
-    const int n = std::clamp(taula.NombrePunts, 0, MaxPuntsTaula);
+    const int n = taula.Punts();
     if (n > 0) {
         const auto [xmin, xmax] =
             std::minmax_element(taula.ValorsX.begin(), taula.ValorsX.begin() + n);

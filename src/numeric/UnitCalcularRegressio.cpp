@@ -49,10 +49,6 @@ bool Compila(const std::string& formula) {
     return calc.CompilarFuncio(formula, Parametres{}) == 0;
 }
 
-int NombrePunts(const TaulaTreball& t) {
-    return t.NombrePunts < 0 ? 0 : (t.NombrePunts > MaxPuntsTaula ? MaxPuntsTaula : t.NombrePunts);
-}
-
 void Extrems(const TaulaTreball& t, int n, FuncioNumerica& f) {
     f.XMinim = f.XMaxim = t.ValorsX[0];
     f.YMinim = f.YMaxim = t.ValorsY[0];
@@ -101,7 +97,7 @@ void Moments(const double* u, const double* v, int n, FuncioNumerica& f) {
 } // namespace
 
 bool CalcularEstadistiques(const TaulaTreball& taula, int model, FuncioNumerica& f) {
-    const int n = NombrePunts(taula);
+    const int n = taula.Punts();
     if (n < 1) return false;
     Extrems(taula, n, f);
     const double limit = model == ModelExponencial ? LimitQuadratica : LimitRang;
@@ -117,7 +113,7 @@ bool CalcularEstadistiques(const TaulaTreball& taula, int model, FuncioNumerica&
 }
 
 bool CalcularDescriptives(const TaulaTreball& taula, FuncioNumerica& f) {
-    const int n = NombrePunts(taula);
+    const int n = taula.Punts();
     if (n < 1) return false;
     Extrems(taula, n, f);
     Moments(taula.ValorsX.data(), taula.ValorsY.data(), n, f);
@@ -159,7 +155,7 @@ bool RegressioQuadratica(const TaulaTreball& taula, FuncioNumerica& f) {
     for (double e : {f.XMaxim, f.XMinim, f.YMaxim, f.YMinim})
         if (!(std::fabs(e) < LimitQuadratica)) return false;
 
-    const int n = NombrePunts(taula);
+    const int n = taula.Punts();
     double sx = 0, sx2 = 0, sx3 = 0, sx4 = 0, sy = 0, sxy = 0, sx2y = 0;
     for (int k = 0; k < n; ++k) {
         const auto i = static_cast<std::size_t>(k);
@@ -227,19 +223,49 @@ std::string EquacioInversa(double a, double b) {
     return NumeroATextFormula(1 / b) + " * x/(" + NumeroATextFormula(a / b) + "+x)";
 }
 
-Refus AjustarRegressio(const TaulaTreball& taula, int model, Cella cursor, FuncioNumerica& f) {
-    const int n = NombrePunts(taula);
+bool AjustarModel(const TaulaTreball& taula, int model, FuncioNumerica& f) {
     const auto dins = [](double a) { return a > -LimitExponent && a < LimitExponent; };
-    std::string equacio;
+    if (model == ModelQuadratic) return RegressioQuadratica(taula, f);
+    if (model < ModelLineal || model > ModelInvers) return false;
+    if (!CalcularEstadistiques(taula, model, f) || !AjustarRecta(f)) return false;
     switch (model) {
-    case ModelLineal: {
-        if (!CalcularEstadistiques(taula, ModelLineal, f) || !AjustarRecta(f))
-            return {MissatgeRegressioLineal, cursor};
-        equacio = EquacioLineal(f.CoeficientA, f.CoeficientB);
-        if (!Compila(equacio)) return {MissatgeRegressioLineal, cursor};
-        break;
+    case ModelExponencial:
+        return dins(f.CoeficientA) && dins(f.CoeficientB);
+    case ModelPotencial:
+        return dins(f.CoeficientB);
+    case ModelInvers:
+        return !OrdenadaNul(f);
+    default:
+        return true;
     }
-    case ModelQuadratic: {
+}
+
+std::string EquacioModel(int model, const FuncioNumerica& f) {
+    const double a = f.CoeficientA, b = f.CoeficientB;
+    switch (model) {
+    case ModelLineal:
+        return EquacioLineal(a, b);
+    case ModelQuadratic:
+        return f.EquacioRegressio;
+    case ModelExponencial:
+        return EquacioExponencial(a, b);
+    case ModelPotencial:
+        return EquacioPotencial(a, b);
+    case ModelInvers:
+        return EquacioInversa(a, b);
+    default:
+        return {};
+    }
+}
+
+Refus AjustarRegressio(const TaulaTreball& taula, int model, Cella cursor, FuncioNumerica& f) {
+    const int n = taula.Punts();
+    Refus error;
+    switch (model) {
+    case ModelLineal:
+        error = {MissatgeRegressioLineal, cursor};
+        break;
+    case ModelQuadratic:
         for (int k = 0; k < n; ++k) {
             const auto i = static_cast<std::size_t>(k);
             if (!(std::fabs(taula.ValorsX[i]) < LimitQuadratica))
@@ -247,11 +273,9 @@ Refus AjustarRegressio(const TaulaTreball& taula, int model, Cella cursor, Funci
             if (!(std::fabs(taula.ValorsY[i]) < LimitQuadratica))
                 return {MissatgeQuadraticaValorAbsolut, {k + 1, ColumnaY}};
         }
-        if (!RegressioQuadratica(taula, f)) return {MissatgeQuadraticaNoCalculable, cursor};
-        equacio = f.EquacioRegressio;
+        error = {MissatgeQuadraticaNoCalculable, cursor};
         break;
-    }
-    case ModelExponencial: {
+    case ModelExponencial:
         for (int k = 0; k < n; ++k) {
             const auto i = static_cast<std::size_t>(k);
             const double x = taula.ValorsX[i], y = taula.ValorsY[i];
@@ -260,37 +284,25 @@ Refus AjustarRegressio(const TaulaTreball& taula, int model, Cella cursor, Funci
             if (!(y < LimitQuadratica)) return {MissatgeExponencialYMenor, {k + 1, ColumnaY}};
             if (!(y > 0)) return {MissatgeExponencialYPositiva, {k + 1, ColumnaY}};
         }
-        const Refus error{MissatgeExponencialAjust, {1, ColumnaY}};
-        if (!CalcularEstadistiques(taula, ModelExponencial, f) || !AjustarRecta(f)) return error;
-        if (!dins(f.CoeficientA) || !dins(f.CoeficientB)) return error;
-        equacio = EquacioExponencial(f.CoeficientA, f.CoeficientB);
-        if (!Compila(equacio)) return error;
+        error = {MissatgeExponencialAjust, {1, ColumnaY}};
         break;
-    }
-    case ModelPotencial: {
+    case ModelPotencial:
         for (int k = 0; k < n; ++k) {
             const auto i = static_cast<std::size_t>(k);
             if (!(taula.ValorsX[i] > 0)) return {MissatgePotencialPositiu, {k + 1, ColumnaX}};
             if (!(taula.ValorsY[i] > 0)) return {MissatgePotencialPositiu, {k + 1, ColumnaY}};
         }
-        const Refus error{MissatgePotencialAjust, {1, ColumnaX}};
-        if (!CalcularEstadistiques(taula, ModelPotencial, f) || !AjustarRecta(f)) return error;
-        if (!dins(f.CoeficientB)) return error;
-        equacio = EquacioPotencial(f.CoeficientA, f.CoeficientB);
-        if (!Compila(equacio)) return error;
+        error = {MissatgePotencialAjust, {1, ColumnaX}};
         break;
-    }
-    case ModelInvers: {
-        const Refus error{MissatgeInversaAjust, {1, ColumnaX}};
-        if (!CalcularEstadistiques(taula, ModelInvers, f) || !AjustarRecta(f)) return error;
-        if (OrdenadaNul(f)) return error;
-        equacio = EquacioInversa(f.CoeficientA, f.CoeficientB);
-        if (!Compila(equacio)) return error;
+    case ModelInvers:
+        error = {MissatgeInversaAjust, {1, ColumnaX}};
         break;
-    }
     default:
         return {MissatgeRegressioLineal, cursor};
     }
+    if (!AjustarModel(taula, model, f)) return error;
+    const std::string equacio = EquacioModel(model, f);
+    if (!Compila(equacio)) return error;
     f.TipusRegressio = model;
     f.EquacioRegressio = equacio;
     return {};

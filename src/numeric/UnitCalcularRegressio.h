@@ -68,6 +68,18 @@ std::string EquacioExponencial(double a, double b); // e^b' · (e^a')^x from ln 
 std::string EquacioPotencial(double a, double b);   // e^b' · x^(a') from ln y = a' ln x + b'
 std::string EquacioInversa(double a, double b);     // (1/b')·x/(a'/b' + x) from 1/y = a'/x + b'
 
+// Fits `model` (1..5) to points 1..n of `taula` into `f` (statistics, coefficients,
+// R; the quadratic also its EquacioRegressio), with the conditions both the
+// regression dialog and the coefficients window put on a fit: the statistics of the
+// model, a straight line, the exponents of the exponential (a', b') and the
+// potential (b') within +-88, an inverse intercept that is not 0. No per-point check
+// and, but for the quadratic, no compiling of the formula. False when it cannot fit.
+bool AjustarModel(const TaulaTreball& taula, int model, FuncioNumerica& f);
+
+// The fitted formula of `model` from the coefficients in `f` (EquacioLineal, ...;
+// the quadratic's is f.EquacioRegressio); empty for a model outside 1..5.
+std::string EquacioModel(int model, const FuncioNumerica& f);
+
 // Fits `model` (1..5) to the table as the regression dialog's acceptance does, after
 // the per-point checks of that model, into `f` (statistics, coefficients, R,
 // EquacioRegressio, TipusRegressio). Returns the refusal: the per-point checks name
