@@ -5,12 +5,20 @@
 
 #include "analysis/EstatResultats.h"
 #include "app/Document.h"
+#include "app/Missatges.h"
 #include "functionset/UnitVariables.h"
 #include "view/OpcionsVista.h"
 
 #include <string>
+#include <string_view>
 
 namespace tracima {
+
+// The window-behaviour check items; every start has both off.
+struct OpcionsFinestra {
+    bool MenuTransparent = false;   // pure white of the graph is see-through
+    bool MenuSempreVisible = false; // the window stays above normal windows
+};
 
 struct EstatPrincipal {
     // The six slots, the parameters A..F (Funcions.Parametres), the axes with the
@@ -24,6 +32,10 @@ struct EstatPrincipal {
     // The check items of the options menu and "Només punts", and GruixLinies, at
     // their start-up states.
     OpcionsVista Opcions;
+    OpcionsFinestra Finestra;
+    // The message table, the captions of the current language and the checked
+    // language item.
+    TaulaMissatges Missatges;
     // The file "Desar" writes to; "SenseNom.trc" while the document was never saved.
     std::string NomDocument{NomDocumentSenseNom};
 
@@ -31,5 +43,17 @@ struct EstatPrincipal {
     tracima::Parametres& Parametres() { return Funcions.Parametres; }
     const tracima::Parametres& Parametres() const { return Funcions.Parametres; }
 };
+
+// The state field behind a check item of the menus ("MenuPissarra" ->
+// Opcions.MenuPissarra, "MenuTransparent" -> Finestra.MenuTransparent, ...);
+// nullptr for a name that is no such check item (the language items live in
+// the message table).
+bool* MarcaDeMenu(EstatPrincipal& estat, std::string_view component);
+
+// The text of "Error en els càlculs...": the world size of one logical unit on
+// each axis, "Error de la x = " X, CR LF twice, "Error de la y = " Y; each size
+// in the low-precision text (its own pixel size) while "Precisió baixa" is
+// checked, else NumeroAText.
+std::string TextErrorEnElsCalculs(const EstatPrincipal& estat);
 
 } // namespace tracima

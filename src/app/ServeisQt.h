@@ -1,0 +1,59 @@
+// The window's dealings with the person and the desktop that tests must answer
+// without showing anything: message boxes, yes/no questions, one-line input
+// boxes, file dialogs and the clipboard. The window talks only to `Serveis`;
+// `ServeisQt` shows real windows, a test implementation records the calls and
+// returns queued answers.
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+class QWidget;
+
+namespace tracima {
+
+enum class IconaMissatge { Informacio, Pregunta, Avis, Exclamacio };
+
+class Serveis {
+  public:
+    virtual ~Serveis() = default;
+    // A modal message box with an OK button.
+    virtual void MostrarMissatge(QWidget* pare, const QString& titol, const QString& text,
+                                 IconaMissatge icona) = 0;
+    // A modal Yes/No box: true for Yes.
+    virtual bool Preguntar(QWidget* pare, const QString& titol, const QString& text,
+                           IconaMissatge icona) = 0;
+    // A one-line input box; `text` is shown and receives what was typed. False
+    // for Cancel (then `text` is left as it was).
+    virtual bool DemanarText(QWidget* pare, const QString& titol, const QString& pregunta,
+                             QString& text) = 0;
+    // The open and save file dialogs: the chosen path, empty for Cancel.
+    virtual QString TriarFitxerObrir(QWidget* pare, const QString& titol,
+                                     const QString& inicial, const QString& filtre) = 0;
+    virtual QString TriarFitxerDesar(QWidget* pare, const QString& titol,
+                                     const QString& inicial, const QString& filtre) = 0;
+    // The clipboard: plain text in and out (a null string when it holds no text),
+    // and an image out.
+    virtual void CopiarText(const QString& text) = 0;
+    virtual QString TextCarpeta() = 0;
+    virtual void CopiarImatge(const QImage& imatge) = 0;
+};
+
+class ServeisQt : public Serveis {
+  public:
+    void MostrarMissatge(QWidget* pare, const QString& titol, const QString& text,
+                         IconaMissatge icona) override;
+    bool Preguntar(QWidget* pare, const QString& titol, const QString& text,
+                   IconaMissatge icona) override;
+    bool DemanarText(QWidget* pare, const QString& titol, const QString& pregunta,
+                     QString& text) override;
+    QString TriarFitxerObrir(QWidget* pare, const QString& titol, const QString& inicial,
+                             const QString& filtre) override;
+    QString TriarFitxerDesar(QWidget* pare, const QString& titol, const QString& inicial,
+                             const QString& filtre) override;
+    void CopiarText(const QString& text) override;
+    QString TextCarpeta() override;
+    void CopiarImatge(const QImage& imatge) override;
+};
+
+} // namespace tracima

@@ -1,0 +1,109 @@
+// The main window: its state object, the menu bar built from the menu layout and
+// the caption table of the core, the graph widget with its back buffer, the
+// caption rules, resize and repaint, and the language switch. What each menu
+// command does is in UnitFormPrincipalComandes.cpp.
+#pragma once
+
+#include "app/EstatPrincipal.h"
+#include "app/ServeisQt.h"
+#include "engine/UnitCalcular.h"
+#include "view/Dibuix.h"
+#include "view/GraficQt.h"
+
+#include <QHash>
+#include <QMainWindow>
+
+#include <string>
+#include <string_view>
+
+class QAction;
+class QMenu;
+
+namespace tracima {
+
+class TFormParlantDe;
+
+// Initial bounds of the main window, outer size in pixels.
+constexpr int EsquerraInicial = 30, DaltInicial = 50, AmpladaInicial = 512, AlcadaInicial = 403;
+
+class TFormPrincipal : public QMainWindow, public FinestraGrafic {
+    Q_OBJECT
+  public:
+    // FormCreate: bounds, the function set reset and prepared, results empty,
+    // scales 1, "SenseNom.trc", every analysis command disabled, the options at
+    // their start states, Catalan captions. The language of the settings file is
+    // applied afterwards by IniciarLlengua.
+    explicit TFormPrincipal(Serveis& serveis, QWidget* pare = nullptr);
+    ~TFormPrincipal() override;
+
+    EstatPrincipal& Estat() { return estat_; }
+    const EstatPrincipal& Estat() const { return estat_; }
+    Calculador& Calcul() { return calc_; }
+    Serveis& ServeisFinestra() { return serveis_; }
+    GraficQt* Grafic() const { return grafic_; }
+    // The menu item or menu with this objectName (nullptr if none).
+    QAction* Accio(std::string_view component) const;
+    QMenu* Menu(std::string_view component) const;
+
+    // Start-up: the handler of the language named by the settings value (Catalan
+    // texts stay loaded for a value that names no text language).
+    void IniciarLlengua(std::string_view valorConfiguracio);
+    // The language handlers: Catalan and Spanish switch every caption and the
+    // message table; the other four move the check mark only.
+    void CanviarLlengua(Llengua llengua);
+
+    // AplicarFuncions on the state, the command states applied to the menus, a
+    // repaint. Returns what AplicarFuncions returned.
+    int AplicarFuncionsFinestra();
+    // The enabled states of the analysis commands and the check of "Només punts"
+    // from the state.
+    void AplicarDisponibilitat();
+    // Left 30, top 50, 512 x 403 outer size (a maximised window is restored first).
+    void ColocarLimitsInicials();
+    // A message box with the program title and the information icon.
+    void MostrarMissatge(std::string_view text);
+
+    // FinestraGrafic
+    std::string_view TitolPrograma() const override;
+    void AmagarPanelImatgeDerivada() override;
+    void Repintar() override;
+    void FixarTitolFinestra(std::string_view text) override;
+
+    // The language value written to the settings file on closing.
+    std::string_view ValorLlenguaConfiguracio() const;
+
+  protected:
+    void closeEvent(QCloseEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+
+  private:
+    void CrearMenus();
+    void ConnectarComandes();
+    void AplicarTitols();
+    void AplicarMarques();
+    void ActualitzarDescripcioGrafic();
+
+    // Commands (UnitFormPrincipalComandes.cpp).
+    void MenuSortirClick();
+    void MenuCopiarAlaCarpetaClick();
+    void MenuNetejarClick();
+    void MarcaClick(const QString& component);
+    void MenuErrorEnElsCalculsClick();
+    void MenuDisminuirGruixLiniesClick();
+    void MenuAugmentarGruixLiniesClick();
+    void MenuPosiciDeLaFinestraInicialClick();
+    void MenuExecutarUnNouTracimaPeraWin32Click();
+    void MenuParlantDeClick();
+
+    Serveis& serveis_;
+    EstatPrincipal estat_;
+    Calculador calc_;
+    GraficQt* grafic_ = nullptr;
+    TFormParlantDe* parlantDe_ = nullptr;
+    QHash<QString, QAction*> accions_;
+    QHash<QString, QMenu*> menus_;
+    bool limitsAjustats_ = false; // the first show has happened
+    bool marcAplicat_ = false;    // the outer size was set with the frame known
+};
+
+} // namespace tracima

@@ -1,0 +1,87 @@
+// What the main window's menu commands do: a few lines each that call the core
+// and the services.
+#include "app/UnitFormParlantDe.h"
+#include "app/UnitFormPrincipal.h"
+#include "app/UnitPlataformaDependent.h"
+
+#include <QAction>
+
+namespace tracima {
+
+void TFormPrincipal::ConnectarComandes() {
+    auto connectar = [this](std::string_view nom, void (TFormPrincipal::*comanda)()) {
+        if (QAction* a = Accio(nom)) connect(a, &QAction::triggered, this, comanda);
+    };
+    connectar("MenuSortir", &TFormPrincipal::MenuSortirClick);
+    connectar("MenuCopiarAlaCarpeta", &TFormPrincipal::MenuCopiarAlaCarpetaClick);
+    connectar("MenuNetejar", &TFormPrincipal::MenuNetejarClick);
+    connectar("MenuErrorEnElsCalculs", &TFormPrincipal::MenuErrorEnElsCalculsClick);
+    connectar("MenuDisminuirGruixLinies", &TFormPrincipal::MenuDisminuirGruixLiniesClick);
+    connectar("MenuAugmentarGruixLinies", &TFormPrincipal::MenuAugmentarGruixLiniesClick);
+    connectar("MenuPosiciDeLaFinestraInicial", &TFormPrincipal::MenuPosiciDeLaFinestraInicialClick);
+    connectar("MenuExecutarUnNouTracimaPeraWin32",
+              &TFormPrincipal::MenuExecutarUnNouTracimaPeraWin32Click);
+    connectar("MenuParlantDe", &TFormPrincipal::MenuParlantDeClick);
+
+    for (auto it = accions_.cbegin(); it != accions_.cend(); ++it) {
+        const QString nom = it.key();
+        const std::string nomText = nom.toStdString();
+        if (MarcaDeMenu(estat_, nomText) != nullptr)
+            connect(it.value(), &QAction::triggered, this, [this, nom] { MarcaClick(nom); });
+        for (int l = 0; l < NombreLlengues; ++l)
+            if (ComponentLlengua(static_cast<Llengua>(l)) == nomText)
+                connect(it.value(), &QAction::triggered, this,
+                        [this, l] { CanviarLlengua(static_cast<Llengua>(l)); });
+    }
+}
+
+void TFormPrincipal::MenuSortirClick() { close(); }
+
+void TFormPrincipal::MenuCopiarAlaCarpetaClick() {
+    Repintar();
+    serveis_.CopiarImatge(grafic_->Llenc().CopiaImatge());
+}
+
+void TFormPrincipal::MenuNetejarClick() {
+    NetejarResultats(estat_.Resultats, estat_.Funcions, *this);
+}
+
+void TFormPrincipal::MarcaClick(const QString& component) {
+    const std::string nom = component.toStdString();
+    bool* marca = MarcaDeMenu(estat_, nom);
+    if (marca == nullptr) return;
+    *marca = !*marca;
+    AplicarMarques();
+    if (nom == "MenuPrecisioBaixa" || nom == "MenuAlClicarEsmarquenLesCoordenades") return;
+    if (nom == "MenuTransparent") {
+        FixarTransparencia(this, *marca);
+        return;
+    }
+    if (nom == "MenuSempreVisible") {
+        FixarSempreVisible(this, *marca);
+        return;
+    }
+    if (nom == "MenuNomsPunts") {
+        NetejarResultats(estat_.Resultats, estat_.Funcions, *this);
+        return;
+    }
+    Repintar();
+}
+
+void TFormPrincipal::MenuErrorEnElsCalculsClick() { MostrarMissatge(TextErrorEnElsCalculs(estat_)); }
+
+void TFormPrincipal::MenuDisminuirGruixLiniesClick() {
+    if (DisminuirGruixLinies(estat_.Opcions) == 0) Repintar();
+}
+
+void TFormPrincipal::MenuAugmentarGruixLiniesClick() {
+    if (AugmentarGruixLinies(estat_.Opcions) == 0) Repintar();
+}
+
+void TFormPrincipal::MenuPosiciDeLaFinestraInicialClick() { ColocarLimitsInicials(); }
+
+void TFormPrincipal::MenuExecutarUnNouTracimaPeraWin32Click() { ExecutarNouTracima(); }
+
+void TFormPrincipal::MenuParlantDeClick() { parlantDe_->exec(); }
+
+} // namespace tracima

@@ -1,0 +1,145 @@
+#include "view/LlencQt.h"
+
+#include <QString>
+
+#include <algorithm>
+#include <cmath>
+
+namespace tracima {
+namespace {
+
+// The face of the graph's texts: a small sans-serif, 11 pixels high (8 points on
+// a 96 dpi screen). The label layout estimates 8 pixels per character.
+QFont FontGrafic() {
+    QFont f(QStringLiteral("Sans Serif"));
+    f.setStyleHint(QFont::SansSerif);
+    f.setPixelSize(11);
+    // Texts in the pure text colour, as the lines: no blended edges (which the
+    // see-through mode would key out unevenly).
+    f.setStyleStrategy(QFont::NoAntialias);
+    return f;
+}
+
+} // namespace
+
+LlencQt::LlencQt(QSize mida, qreal dpr) : font_(FontGrafic()), metriques_(font_) {
+    Redimensionar(mida, dpr);
+}
+
+LlencQt::~LlencQt() {
+    if (p_) p_->end();
+}
+
+void LlencQt::Redimensionar(QSize mida, qreal dpr) {
+    if (p_) p_->end();
+    p_.reset();
+    mida_ = QSize(std::max(mida.width(), 1), std::max(mida.height(), 1));
+    dpr_ = dpr > 0 ? dpr : 1.0;
+    const QSize dispositiu(static_cast<int>(std::ceil(mida_.width() * dpr_)),
+                           static_cast<int>(std::ceil(mida_.height() * dpr_)));
+    imatge_ = QImage(dispositiu, QImage::Format_RGB32);
+    imatge_.setDevicePixelRatio(dpr_);
+    imatge_.fill(Qt::white);
+    Comencar();
+}
+
+void LlencQt::Comencar() {
+    p_ = std::make_unique<QPainter>(&imatge_);
+    p_->setRenderHint(QPainter::Antialiasing, false);
+    p_->setRenderHint(QPainter::TextAntialiasing, false);
+    p_->setFont(font_);
+    AplicarLlapis();
+}
+
+void LlencQt::AplicarLlapis() {
+    QPen llapis(color_);
+    llapis.setWidth(gruix_);
+    llapis.setStyle(estil_ == EstilLlapis::Puntejat ? Qt::DotLine : Qt::SolidLine);
+    // Wider pens have round ends, as wide pens do on most raster canvases; a
+    // one-pixel line is cut before its end pixel (LiniaA).
+    llapis.setCapStyle(gruix_ > 1 ? Qt::RoundCap : dpr_ == 1.0 ? Qt::SquareCap : Qt::FlatCap);
+    llapis.setJoinStyle(Qt::RoundJoin);
+    p_->setPen(llapis);
+    p_->setBrush(Qt::NoBrush);
+}
+
+void LlencQt::OmplirRectangle(int esquerra, int dalt, int dreta, int baix, Color color) {
+    if (dreta <= esquerra || baix <= dalt) return;
+    p_->fillRect(QRect(esquerra, dalt, dreta - esquerra, baix - dalt), ColorQt(color));
+}
+
+void LlencQt::FixarColorLlapis(Color color) {
+    const QColor nou = ColorQt(color);
+    if (nou == color_) return;
+    color_ = nou;
+    AplicarLlapis();
+}
+
+void LlencQt::FixarGruixLlapis(int gruix) {
+    gruix = std::max(gruix, 1);
+    if (gruix == gruix_) return;
+    gruix_ = gruix;
+    AplicarLlapis();
+}
+
+void LlencQt::FixarEstilLlapis(EstilLlapis estil) {
+    if (estil == estil_) return;
+    estil_ = estil;
+    AplicarLlapis();
+}
+
+void LlencQt::MoureA(int x, int y) { posicio_ = QPoint(x, y); }
+
+void LlencQt::LiniaA(int x, int y) {
+    const QPoint fi(x, y);
+    const QPoint inici = posicio_;
+    posicio_ = fi;
+    if (fi == inici) return;
+    if (gruix_ == 1 && dpr_ == 1.0) {
+        // One pixel on a plain buffer: the raster engine's own line, both ends
+        // painted, to the pixel before the end along the major axis.
+        const int dx = fi.x() - inici.x(), dy = fi.y() - inici.y();
+        QPoint abans;
+        if (std::abs(dx) >= std::abs(dy)) {
+            const int x0 = fi.x() - (dx > 0 ? 1 : -1);
+            abans = QPoint(x0, inici.y() + static_cast<int>(std::lround(
+                                              static_cast<double>(x0 - inici.x()) * dy / dx)));
+        } else {
+            const int y0 = fi.y() - (dy > 0 ? 1 : -1);
+            abans = QPoint(inici.x() + static_cast<int>(std::lround(
+                                           static_cast<double>(y0 - inici.y()) * dx / dy)),
+                           y0);
+        }
+        p_->drawLine(inici, abans);
+        return;
+    }
+    if (gruix_ == 1) {
+        // A one-pixel pen on a denser buffer covers whole pixels: the stroke runs
+        // along the pixel centres moved half a pixel back along the line, so it
+        // starts at the edge of the first pixel and stops at the edge of the last.
+        const QPointF d = QPointF(fi - inici);
+        const QPointF u = d / std::hypot(d.x(), d.y()) * 0.5;
+        const QPointF centre(0.5, 0.5);
+        p_->drawLine(QPointF(inici) + centre - u, QPointF(fi) + centre - u);
+        return;
+    }
+    p_->drawLine(QPointF(inici) + QPointF(0.5, 0.5), QPointF(fi) + QPointF(0.5, 0.5));
+}
+
+void LlencQt::EscriureText(int x, int y, std::string_view text, Color color, Color fons) {
+    const QString t = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    p_->fillRect(QRect(x, y, metriques_.horizontalAdvance(t), metriques_.height()), ColorQt(fons));
+    p_->setPen(ColorQt(color));
+    p_->drawText(QPoint(x, y + metriques_.ascent()), t);
+    AplicarLlapis();
+}
+
+void LlencQt::OmplirEllipse(int x1, int y1, int x2, int y2, Color color) {
+    const QRect caixa = QRect(QPoint(x1, y1), QPoint(x2, y2)).normalized().adjusted(0, 0, -1, -1);
+    p_->setPen(QPen(ColorQt(color), 1));
+    p_->setBrush(ColorQt(color));
+    p_->drawEllipse(caixa);
+    AplicarLlapis();
+}
+
+} // namespace tracima

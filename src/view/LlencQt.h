@@ -1,0 +1,66 @@
+// The abstract canvas on a QImage back buffer: the graph is drawn here once per
+// change and the widget's paintEvent only copies it to the screen. Coordinates
+// are the widget's (device-independent) pixels; the buffer has the screen's
+// device pixel ratio, so on a high-density screen lines and texts are drawn at
+// full resolution, never scaled up. Antialiasing stays off.
+#pragma once
+
+#include "view/Llenc.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+#include <QPen>
+
+#include <memory>
+
+namespace tracima {
+
+class LlencQt : public Llenc {
+  public:
+    // A white buffer of `mida` pixels at `dpr` device pixels per pixel.
+    explicit LlencQt(QSize mida = QSize(640, 460), qreal dpr = 1.0);
+    ~LlencQt() override;
+    LlencQt(const LlencQt&) = delete;
+    LlencQt& operator=(const LlencQt&) = delete;
+
+    // A new white buffer (the pen state is kept). Sizes below 1 count as 1.
+    void Redimensionar(QSize mida, qreal dpr);
+    // The buffer in device pixels, its devicePixelRatio set.
+    const QImage& Imatge() const { return imatge_; }
+    // A deep copy of the buffer (for the clipboard, files and tests).
+    QImage CopiaImatge() const { return imatge_.copy(); }
+    QSize Mida() const { return mida_; }
+
+    void OmplirRectangle(int esquerra, int dalt, int dreta, int baix, Color color) override;
+    void FixarColorLlapis(Color color) override;
+    void FixarGruixLlapis(int gruix) override;
+    void FixarEstilLlapis(EstilLlapis estil) override;
+    void MoureA(int x, int y) override;
+    void LiniaA(int x, int y) override;
+    void EscriureText(int x, int y, std::string_view text, Color color, Color fons) override;
+    void OmplirEllipse(int x1, int y1, int x2, int y2, Color color) override;
+    int AmpladaClient() const override { return mida_.width(); }
+    int AlcadaClient() const override { return mida_.height(); }
+
+  private:
+    void Comencar();
+    void AplicarLlapis();
+
+    QSize mida_;
+    qreal dpr_ = 1.0;
+    QImage imatge_;
+    std::unique_ptr<QPainter> p_;
+    QFont font_;
+    QFontMetrics metriques_;
+    QColor color_{Qt::black};
+    int gruix_ = 1;
+    EstilLlapis estil_ = EstilLlapis::Continu;
+    QPoint posicio_;
+};
+
+// The canvas colour of a core colour.
+inline QColor ColorQt(Color c) { return QColor(c.r, c.g, c.b); }
+
+} // namespace tracima

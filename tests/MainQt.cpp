@@ -1,0 +1,22 @@
+// The main of the window tests: an offscreen platform and a temporary home, so
+// no window is shown and no file of the user is read or written.
+#include <QApplication>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    QTemporaryDir casa;
+    if (!casa.isValid()) return 2;
+    const QByteArray arrel = casa.path().toLocal8Bit();
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    setenv("HOME", arrel.constData(), 1);
+    setenv("XDG_CONFIG_HOME", (arrel + "/config").constData(), 1);
+    setenv("XDG_DATA_HOME", (arrel + "/data").constData(), 1);
+    setenv("XDG_RUNTIME_DIR", arrel.constData(), 1);
+    QApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}
