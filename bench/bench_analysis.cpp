@@ -10,6 +10,8 @@
 #include "functionset/UnitVariables.h"
 #include "view/Dibuix.h"
 
+#include "EscenariRepintat.h"
+
 #include <benchmark/benchmark.h>
 
 #include <initializer_list>
@@ -112,30 +114,8 @@ void ArrelsBucle(benchmark::State& state) {
     }
 }
 
-// Six functions sampled on the default axes and an overlay whose lists are full.
-struct EscenariRepintat : Escenari {
-    EscenariRepintat() : Escenari({"sin(x)", "x^2/4-3", "1/x", "abs(x)-2", "cos(2x)*3", "x/2"}) {
-        opcions.MenuTrama = true;
-        opcions.MenuMostrarValorUnitatEixos = true;
-        // Two boundary lines, 600 hatched columns, then short marks up to 651.
-        EstatResultats& e = *r;
-        e.Segments.Afegir(20, 100, 20, 220);
-        e.Segments.Afegir(620, 100, 620, 220);
-        for (int c = 20; c < 620; ++c)
-            e.Segments.Afegir(c, 220, c, 100 + c % 50, true);
-        for (int c = 20; !e.Segments.Ple(); c += 12)
-            e.Segments.Afegir(c, 216, c, 224);
-        for (int i = 0; !e.Etiquetes.Ple(); ++i)
-            e.Etiquetes.Afegir(20 + i % 600, 40 + i % 380, "-1,234567");
-        for (int c = 20; c <= 620; ++c)
-            e.Corba.Fixar(c, (c - 320) / 40.0);
-        e.Corba.MostrarCorbaResultat = true;
-        e.TextEstat = "Integral definida entre -7.5 i 7.5 = 12.345";
-    }
-};
-
 void RepintarComplet(benchmark::State& state) {
-    EscenariRepintat e;
+    banc::EscenariRepintat e;
     if (!e.valid) {
         state.SkipWithError("the six functions were not sampled");
         return;
@@ -152,7 +132,7 @@ void RepintarComplet(benchmark::State& state) {
 
 // The peer: as many lines as the repaint records, straight on the canvas.
 void RepintarBucle(benchmark::State& state) {
-    EscenariRepintat e;
+    banc::EscenariRepintat e;
     const int escala = static_cast<int>(state.range(0));
     LlencEnregistrador llenc(640 * escala, 460 * escala);
     Repintar(llenc, *e.cf, e.opcions, e.vista, *e.r);

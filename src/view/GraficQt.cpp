@@ -35,7 +35,11 @@ void GraficQt::paintEvent(QPaintEvent* e) {
     AjustarBuffer();
     QPainter p(this);
     if (!transparent_) {
-        p.drawImage(e->rect(), llenc_.Imatge(), e->rect());
+        // The source rectangle is in the buffer's device pixels.
+        const qreal dpr = llenc_.Imatge().devicePixelRatio();
+        const QRectF desti(e->rect());
+        p.drawImage(desti, llenc_.Imatge(),
+                    QRectF(desti.topLeft() * dpr, desti.size() * dpr));
         return;
     }
     // White keyed out: every pure white pixel becomes fully transparent.

@@ -1,0 +1,144 @@
+// The window's costs, offscreen: a full repaint of the benchmark scene on the
+// QPainter back buffer at 640 x 460, 1280 x 920 and 640 x 460 at a device pixel
+// ratio of 2, against a bare QPainter frame that draws the same primitives
+// (recorded once from the same repaint) on an image of the same size; and the
+// start-up of the main window to its first painted frame.
+#include "app/UnitFormPrincipal.h"
+#include "view/Dibuix.h"
+#include "view/LlencQt.h"
+
+#include "EscenariRepintat.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFontMetrics>
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+using namespace tracima;
+
+QApplication& Aplicacio() {
+    static int argc = 1;
+    static char nom[] = "tracima_bench_gui";
+    static char* argv[] = {nom, nullptr};
+    static QApplication* app = [] {
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+        return new QApplication(argc, argv);
+    }();
+    return *app;
+}
+
+struct Mida {
+    int amplada, alcada;
+    qreal dpr;
+};
+constexpr Mida Mides[] = {{640, 460, 1.0}, {1280, 920, 1.0}, {640, 460, 2.0}};
+
+void RepintarQt(benchmark::State& state) {
+    Aplicacio();
+    banc::EscenariRepintat e;
+    const Mida m = Mides[state.range(0)];
+    LlencQt llenc(QSize(m.amplada, m.alcada), m.dpr);
+    for (auto _ : state) {
+        Repintar(llenc, *e.cf, e.opcions, e.vista, *e.r);
+        benchmark::DoNotOptimize(llenc.Imatge().constBits());
+    }
+}
+
+// The peer: the recorded primitives drawn with plain QPainter calls, the pen set
+// only when it changes, the same font and no antialiasing.
+void RepintarQPainter(benchmark::State& state) {
+    Aplicacio();
+    banc::EscenariRepintat e;
+    const Mida m = Mides[state.range(0)];
+    LlencEnregistrador registre(m.amplada, m.alcada);
+    Repintar(registre, *e.cf, e.opcions, e.vista, *e.r);
+    QImage imatge(QSize(m.amplada, m.alcada) * m.dpr, QImage::Format_RGB32);
+    imatge.setDevicePixelRatio(m.dpr);
+    QFont font(QStringLiteral("Sans Serif"));
+    font.setPixelSize(11);
+    font.setStyleStrategy(QFont::NoAntialias);
+    const QFontMetrics fm(font);
+    using T = LlencEnregistrador::Tipus;
+    for (auto _ : state) {
+        QPainter p(&imatge);
+        p.setFont(font);
+        QPen llapis;
+        for (const auto& c : registre.crides) {
+            switch (c.tipus) {
+            case T::Rectangle:
+                p.fillRect(QRect(c.x1, c.y1, c.x2 - c.x1, c.y2 - c.y1), ColorQt(c.color));
+                break;
+            case T::Linia: {
+                const QColor color = ColorQt(c.color);
+                const Qt::PenStyle estil =
+                    c.estil == EstilLlapis::Puntejat ? Qt::DotLine : Qt::SolidLine;
+                if (llapis.color() != color || llapis.width() != c.gruix || llapis.style() != estil) {
+                    llapis = QPen(color, c.gruix, estil);
+                    p.setPen(llapis);
+                }
+                p.drawLine(c.x1, c.y1, c.x2, c.y2);
+                break;
+            }
+            case T::Text: {
+                const QString t = QString::fromStdString(c.text);
+                p.fillRect(QRect(c.x1, c.y1, fm.horizontalAdvance(t), fm.height()), ColorQt(c.fons));
+                p.setPen(ColorQt(c.color));
+                p.drawText(c.x1, c.y1 + fm.ascent(), t);
+                p.setPen(llapis);
+                break;
+            }
+            case T::Ellipse:
+                p.setBrush(ColorQt(c.color));
+                p.drawEllipse(QRect(QPoint(c.x1, c.y1), QPoint(c.x2 - 1, c.y2 - 1)));
+                p.setBrush(Qt::NoBrush);
+                break;
+            }
+        }
+        p.end();
+        benchmark::DoNotOptimize(imatge.constBits());
+    }
+    state.counters["crides"] = static_cast<double>(registre.crides.size());
+}
+
+// Construction, the language handler, show, and the events until the graph's
+// first frame is on its back buffer; the window is destroyed outside the timing.
+void IniciFinestra(benchmark::State& state) {
+    Aplicacio();
+    ServeisQt serveis;
+    for (auto _ : state) {
+        const auto inici = std::chrono::steady_clock::now();
+        auto* f = new TFormPrincipal(serveis);
+        f->IniciarLlengua("Catala");
+        f->show();
+        QApplication::processEvents();
+        const auto fi = std::chrono::steady_clock::now();
+        state.SetIterationTime(std::chrono::duration<double>(fi - inici).count());
+        delete f;
+    }
+}
+
+const bool kRegistrats = [] {
+    const char* mides[] = {"640x460", "1280x920", "640x460-dpr2"};
+    for (int i = 0; i < 3; ++i) {
+        for (const char* qui : {"tracima", "qpainter"}) {
+            const std::string nom = std::string("RepintarQt/") + qui + "/" + mides[i];
+            benchmark::RegisterBenchmark(nom.c_str(), qui[0] == 't' ? RepintarQt : RepintarQPainter)
+                ->Arg(i)
+                ->Unit(benchmark::kMicrosecond);
+        }
+    }
+    benchmark::RegisterBenchmark("Inici/tracima/primer-frame", IniciFinestra)
+        ->UseManualTime()
+        ->Iterations(30)
+        ->Unit(benchmark::kMillisecond);
+    return true;
+}();
+
+} // namespace
