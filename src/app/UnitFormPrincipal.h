@@ -88,6 +88,9 @@ class TFormPrincipal : public QMainWindow, public FinestraGrafic {
     void MenuCopiarAlaCarpetaClick();
     void MenuNetejarClick();
     void MarcaClick(const QString& component);
+    // See-through: the pure white of the graph becomes fully transparent where
+    // the desktop composites windows; only this window is touched.
+    void FixarTransparencia(bool transparent);
     void MenuErrorEnElsCalculsClick();
     void MenuDisminuirGruixLiniesClick();
     void MenuAugmentarGruixLiniesClick();

@@ -54,7 +54,7 @@ void TFormPrincipal::MarcaClick(const QString& component) {
     AplicarMarques();
     if (nom == "MenuPrecisioBaixa" || nom == "MenuAlClicarEsmarquenLesCoordenades") return;
     if (nom == "MenuTransparent") {
-        FixarTransparencia(this, *marca);
+        FixarTransparencia(*marca);
         return;
     }
     if (nom == "MenuSempreVisible") {
@@ -66,6 +66,23 @@ void TFormPrincipal::MarcaClick(const QString& component) {
         return;
     }
     Repintar();
+}
+
+void TFormPrincipal::FixarTransparencia(bool transparent) {
+    grafic_->FixarTransparent(transparent);
+    setAttribute(Qt::WA_TranslucentBackground, transparent);
+    if (!testAttribute(Qt::WA_WState_Created)) return;
+    // The surface gets (or loses) its alpha channel only in a platform window
+    // made anew; the window comes back where it was.
+    const bool visible = isVisible();
+    const QRect limits = geometry();
+    const Qt::WindowStates estat = windowState();
+    hide();
+    destroy();
+    create();
+    setGeometry(limits);
+    setWindowState(estat);
+    if (visible) show();
 }
 
 void TFormPrincipal::MenuErrorEnElsCalculsClick() { MostrarMissatge(TextErrorEnElsCalculs(estat_)); }

@@ -1,7 +1,5 @@
 #include "app/UnitPlataformaDependent.h"
 
-#include "view/GraficQt.h"
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -59,20 +57,6 @@ int EscriureLlenguaConfiguracio(std::string_view valor) {
                QString::fromUtf8(valor.data(), static_cast<qsizetype>(valor.size())));
     s.sync();
     return s.status() == QSettings::NoError ? 0 : 1;
-}
-
-void FixarTransparencia(QWidget* finestra, bool transparent) {
-    if (finestra == nullptr) return;
-    const bool visible = finestra->isVisible();
-    const QRect limits = finestra->geometry();
-    finestra->setAttribute(Qt::WA_TranslucentBackground, transparent);
-    finestra->setAttribute(Qt::WA_NoSystemBackground, transparent);
-    // The window's surface gets (or loses) its alpha channel only when the
-    // platform window is made anew.
-    finestra->setWindowFlags(finestra->windowFlags());
-    finestra->setGeometry(limits);
-    for (GraficQt* g : finestra->findChildren<GraficQt*>()) g->FixarTransparent(transparent);
-    if (visible) finestra->show();
 }
 
 void FixarSempreVisible(QWidget* finestra, bool sempreVisible) {

@@ -1,5 +1,5 @@
-// What depends on the desktop: the settings file, the see-through and
-// stay-on-top window styles, and starting a new copy of the program.
+// What depends on the desktop: the settings file, the stay-on-top window style
+// and starting a new copy of the program.
 #pragma once
 
 #include <QString>
@@ -22,11 +22,6 @@ std::string LlegirLlenguaConfiguracio();
 // Writes Llengua (a file that could not be read is replaced). Returns 0, or 1
 // when the file could not be written (the caller does not report it).
 int EscriureLlenguaConfiguracio(std::string_view valor);
-
-// See-through: the window becomes translucent and the pure white of its graph
-// fully transparent where the desktop composites windows. Only this program's
-// own window is touched.
-void FixarTransparencia(QWidget* finestra, bool transparent);
 
 // Stay above normal windows, or back to normal stacking.
 void FixarSempreVisible(QWidget* finestra, bool sempreVisible);

@@ -185,6 +185,15 @@ TEST(FormPrincipal, CheckItemsMirrorTheStateAndRepaint) {
     EXPECT_EQ(f->Estat().Opcions.GruixLinies, 3);
     for (int i = 0; i < 4; ++i) f->Accio("MenuDisminuirGruixLinies")->trigger();
     EXPECT_EQ(f->Estat().Opcions.GruixLinies, 1);
+    // Window behaviour: see-through and always on top act on this window only.
+    f->Accio("MenuTransparent")->trigger();
+    EXPECT_TRUE(f->Grafic()->Transparent());
+    EXPECT_TRUE(f->testAttribute(Qt::WA_TranslucentBackground));
+    f->Accio("MenuTransparent")->trigger();
+    EXPECT_FALSE(f->Grafic()->Transparent());
+    f->Accio("MenuSempreVisible")->trigger();
+    EXPECT_TRUE(f->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_TRUE(f->isVisible());
     f->Accio("MenuErrorEnElsCalculs")->trigger();
     ASSERT_EQ(s.missatges.size(), 1u);
     EXPECT_EQ(s.missatges[0].titol, "Tracima");
