@@ -61,6 +61,9 @@ class Taules : public ::testing::Test {
 TEST_F(Taules, WhatEachCommandPrints) {
     Esperar(ComandaRegressio, {"@"}, "1\t2\r\n2\t4\r\n3\t6\r\n", 0,
             "REGRESSIÓ LINEAL y = ax + b\n2x + 0\n1\n");
+    // The slope has ten integer digits: fifteen significant digits leave five decimals.
+    Esperar(ComandaRegressio, {"@"}, "0\t0\n0.01\t0\n0.02\t24691357.8123457\n", 0,
+            "REGRESSIÓ LINEAL y = ax + b\n1234567890.61729x -4115226.302058\n0.866025\n");
     // Alternating lines, LF only, x decreasing.
     Esperar(ComandaRegressio, {"--model", "lineal", "@"}, "3\n-3\n2\n1\n1\n5\n", 0,
             "REGRESSIÓ LINEAL y = ax + b\n-4x + 9\n-1\n");
