@@ -27,11 +27,6 @@ bool EscombratFuncio::Derivades() const {
     return a == AnalisiDerivada || a == AnalisiSegonaDerivada;
 }
 
-double EscombratFuncio::XMig(int c) const {
-    const EixosFuncions& e = ctx_.eixos;
-    return ArrodonirPerMostrar(((2.0 * c - 1) / 2 - e.OrigenLogicX) * e.AmpladaColumna());
-}
-
 bool EscombratFuncio::NovaColumnaDispositiu(int c) const {
     const double e = ctx_.vista.EscalaX;
     return ArrodonirPixel(c * e) != ArrodonirPixel((c - 1) * e);
@@ -243,7 +238,7 @@ void EscombratFuncio::ProvarAntiimatge() {
     v_ = T;
     double u = 0;
     if (y1 != T) {
-        marcaX_ = XMig(c);
+        marcaX_ = e.XMigEscombrat(c);
         u = std::fabs(y1 - y0);
         r.PrecisioX = ArrodonirPerMostrar(e.AmpladaColumna());
     }
@@ -264,7 +259,7 @@ void EscombratFuncio::ProvarArrel() {
     trobat_ = true;
     v_ = 0;
     if (y1 != 0) {
-        marcaX_ = XMig(c);
+        marcaX_ = e.XMigEscombrat(c);
         ctx_.resultats.PrecisioX = ArrodonirPerMostrar(e.AmpladaColumna());
     }
     r1_ = ArrodonirPixel(e.OrigenLogicY + 4);

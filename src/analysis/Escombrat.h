@@ -76,8 +76,6 @@ class EscombratFuncio {
     bool Tracat() const { return ctx_.opcions.MenuTrassarElsCalculs; }
     bool Derivades() const;
     bool NovaColumnaDispositiu(int c) const;
-    // Display-rounded world x of the midpoint between columns c - 1 and c.
-    double XMig(int c) const;
     Color Fons() const;
     void Linia(double x1, double y1, double x2, double y2, Color color);
     void ProvarColumna();

@@ -182,7 +182,8 @@ ResultatPas CalculIntegral::Pas() {
         acabat_ = true;
         return ResultatPas::Aturat;
     }
-    const double x = ArrodonirPerMostrar((c - e.OrigenLogicX) * e.XUnitat / e.PasLogicX);
+    // The status shows the column's x as the scans show it.
+    const double x = e.XEscombrat(c);
     const auto& m = ctx_.missatges;
     if (an == AnalisiArea) {
         const bool primera = !f.Definida(c);

@@ -95,7 +95,8 @@ ResultatPas EscombratTalls::Pas() {
     k.rHigh = std::min(r1, r2);
     k.baix = std::max(k.rLow, k.r0);
     k.dalt = std::min(k.rHigh, k.r0);
-    double x = ArrodonirPerMostrar((c - e.OrigenLogicX) * e.XUnitat / e.PasLogicX);
+    // The same x as the single-function scans, so a point reads alike in both.
+    double x = e.XEscombrat(c);
     const bool definides = f1.Definida(c) && f2.Definida(c);
     bool cursor = false;
     if (Tracat()) {
@@ -124,10 +125,10 @@ ResultatPas EscombratTalls::Pas() {
             y = ArrodonirPerMostrar(f1.Y(c));
             incertesa_ = 0;
         } else {
-            x = ArrodonirPerMostrar(((2.0 * c - 1) / 2 - e.OrigenLogicX) * e.XUnitat / e.PasLogicX);
+            x = e.XMigEscombrat(c);
             y = ArrodonirPerMostrar((f1.Y(c) + f1.Y(c - 1)) / 2);
             incertesa_ = (std::fabs(d1) + std::fabs(d0)) / 2;
-            r.PrecisioX = ArrodonirPerMostrar(e.XUnitat / e.PasLogicX);
+            r.PrecisioX = ArrodonirPerMostrar(e.AmpladaColumna());
         }
         if (incertesa_ > r.PrecisioY) r.PrecisioY = incertesa_;
         if (tallSobreEixY_) ctx_.vista.DibuixarEixY = false;

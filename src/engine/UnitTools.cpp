@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <string_view>
 
 namespace tracima {
 
@@ -37,6 +38,43 @@ void TreureMenysZero(std::string& s) {
 }
 
 std::atomic<char> separadorDecimal{'.'};
+
+// The significant digits of a finite r other than 0, rounded to fifteen, without
+// trailing zeros, and the decimal exponent of the first: 1234.5 is 12345, 3.
+struct Xifres {
+    bool negatiu = false;
+    std::string digits;
+    int exponent = 0;
+};
+
+Xifres XifresSignificatives(double r) {
+    char buf[64];
+    const auto res = std::to_chars(buf, buf + sizeof buf, r, std::chars_format::scientific, 14);
+    const std::string_view sci(buf, static_cast<std::size_t>(res.ptr - buf));
+    const auto e = sci.find('e');
+    Xifres x;
+    x.negatiu = sci[0] == '-';
+    for (char c : sci.substr(0, e))
+        if (c >= '0' && c <= '9') x.digits += c;
+    while (x.digits.size() > 1 && x.digits.back() == '0') x.digits.pop_back();
+    const std::size_t ini = e + 1 + (sci[e + 1] == '+' ? 1 : 0);
+    std::from_chars(sci.data() + ini, sci.data() + sci.size(), x.exponent);
+    return x;
+}
+
+// The digits in fixed notation with "." as the decimal point, at any exponent.
+std::string TextFixDeXifres(const Xifres& x) {
+    const auto n = static_cast<int>(x.digits.size());
+    std::string text;
+    if (x.exponent < 0)
+        text = "0." + std::string(static_cast<std::size_t>(-x.exponent - 1), '0') + x.digits;
+    else if (n <= x.exponent + 1)
+        text = x.digits + std::string(static_cast<std::size_t>(x.exponent + 1 - n), '0');
+    else
+        text = x.digits.substr(0, static_cast<std::size_t>(x.exponent + 1)) + "." +
+               x.digits.substr(static_cast<std::size_t>(x.exponent + 1));
+    return x.negatiu ? "-" + text : text;
+}
 
 } // namespace
 
@@ -80,38 +118,15 @@ std::string NumeroAText(double v) {
     const double r = Arrodonir6Decimals(v);
     if (r == 0 || std::isnan(r)) return "0";
     if (std::isinf(r)) return r > 0 ? "INF" : "-INF";
-    // Fifteen significant digits: d.dddddddddddddde+XX
-    char buf[64];
-    auto res = std::to_chars(buf, buf + sizeof buf, r, std::chars_format::scientific, 14);
-    std::string sci(buf, res.ptr);
-    const auto e = sci.find('e');
-    std::string mant = sci.substr(0, e);
-    int exponent = 0;
-    std::from_chars(sci.data() + e + 1 + (sci[e + 1] == '+' ? 1 : 0), sci.data() + sci.size(),
-                    exponent);
-    const bool negatiu = mant[0] == '-';
-    if (negatiu) mant.erase(0, 1);
-    std::string digits;
-    for (char c : mant)
-        if (c != '.') digits += c;
-    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
-
+    const Xifres x = XifresSignificatives(r);
     std::string text;
-    if (exponent >= -5 && exponent < 15) {
-        if (exponent < 0) {
-            text = "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
-        } else if (static_cast<int>(digits.size()) <= exponent + 1) {
-            text = digits + std::string(static_cast<std::size_t>(exponent + 1) - digits.size(), '0');
-        } else {
-            text = digits.substr(0, static_cast<std::size_t>(exponent + 1)) + "." +
-                   digits.substr(static_cast<std::size_t>(exponent + 1));
-        }
+    if (x.exponent >= -5 && x.exponent < 15) {
+        text = TextFixDeXifres(x);
     } else {
-        text = digits.substr(0, 1);
-        if (digits.size() > 1) text += "." + digits.substr(1);
-        text += "E" + std::to_string(exponent);
+        text = (x.negatiu ? "-" : "") + x.digits.substr(0, 1);
+        if (x.digits.size() > 1) text += "." + x.digits.substr(1);
+        text += "E" + std::to_string(x.exponent);
     }
-    if (negatiu) text.insert(0, "-");
     if (const char separador = separadorDecimal; separador != '.') {
         const auto p = text.find('.');
         if (p != std::string::npos) text[p] = separador;
@@ -130,10 +145,7 @@ double ArrodonirComText(double v) {
 std::string NumeroATextFormula(double v) {
     const double r = Arrodonir6Decimals(v);
     if (r == 0 || !std::isfinite(r)) return "0";
-    std::string s = TextFix(r, 6);
-    TreureZerosFinals(s);
-    TreureMenysZero(s);
-    return s;
+    return TextFixDeXifres(XifresSignificatives(r));
 }
 
 std::string NumeroATextPrecisioBaixa(double v, double p) {

@@ -37,9 +37,11 @@ char SeparadorDecimal();
 // Low-precision text: as many decimals as the pixel size p justifies, decimal comma.
 std::string NumeroATextPrecisioBaixa(double v, double p);
 
-// A number written into a formula: Arrodonir6Decimals(v) in fixed notation,
-// never an exponent (an "E" would read as the parameter E); "0" for zero.
-// Negative values start with "-".
+// A number written into a formula: the digits of NumeroAText (six decimals, at
+// most 15 significant digits) always in fixed notation, since an "E" would read
+// as the parameter E (1.5e20 is 150000000000000000000); "." as the decimal
+// point; "0" for zero and for values that are not finite. Negative values start
+// with "-".
 std::string NumeroATextFormula(double v);
 
 } // namespace tracima

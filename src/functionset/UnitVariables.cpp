@@ -172,6 +172,10 @@ double EixosFuncions::XEscombrat(int c) const {
     return ArrodonirPerMostrar((c - OrigenLogicX) * AmpladaColumna());
 }
 
+double EixosFuncions::XMigEscombrat(int c) const {
+    return ArrodonirPerMostrar(((2.0 * c - 1) / 2 - OrigenLogicX) * AmpladaColumna());
+}
+
 std::string_view NomComanda(Comanda c) {
     const int i = static_cast<int>(c);
     return i >= 0 && i < NombreComandes ? nomsComandes[static_cast<std::size_t>(i)]

@@ -78,10 +78,13 @@ struct EixosFuncions {
     double AmpladaColumna() const { return (XFinal - XOrigen) / 600; }
     // World x of logical column c, passed through ArrodonirPerMostrar: the x the
     // column is sampled at ((c - OrigenLogicX) / PasLogicX * XUnitat), and the x a
-    // scan shows ((c - OrigenLogicX) * AmpladaColumna()); at a rounding tie the
-    // two differ in their last digit.
+    // scan shows ((c - OrigenLogicX) * AmpladaColumna()), in its labels and status
+    // texts, the cuts and the integrals included; at a rounding tie the two differ
+    // in their last digit.
     double XColumna(int c) const;
     double XEscombrat(int c) const;
+    // The x a scan shows for a point between columns c - 1 and c, rounded alike.
+    double XMigEscombrat(int c) const;
     // Logical x of a world x and logical row of a world y.
     double XLogic(double x) const { return x / XUnitat * PasLogicX + OrigenLogicX; }
     double Fila(double y) const { return OrigenLogicY - y * PasLogicY / YUnitat; }

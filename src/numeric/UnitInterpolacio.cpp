@@ -22,46 +22,51 @@ bool TaulaInterpolable(const FuncioNumerica& f) {
     return true;
 }
 
+// Every coefficient is worked out in extended precision and rounded to a double
+// as it is stored; what follows it reads the stored double, never the unrounded
+// value, so a piece depends only on the doubles its predecessors left.
+
 void PrepararLineal(PreparacioInterpolacio& p) {
     for (int k = 1; k < p.NombrePunts; ++k) {
         const auto i = static_cast<std::size_t>(k);
-        const Ext c = (Ext{p.Y[i]} - p.Y[i - 1]) / (Ext{p.X[i]} - p.X[i - 1]);
         p.A[i - 1] = 0;
         p.B[i - 1] = 0;
-        p.C[i - 1] = static_cast<double>(c);
-        p.D[i - 1] = static_cast<double>(Ext{p.Y[i - 1]} - p.X[i - 1] * c);
+        p.C[i - 1] = static_cast<double>((Ext{p.Y[i]} - p.Y[i - 1]) / (Ext{p.X[i]} - p.X[i - 1]));
+        p.D[i - 1] = static_cast<double>(Ext{p.Y[i - 1]} - Ext{p.X[i - 1]} * p.C[i - 1]);
     }
 }
 
 // Each cubic passes through P(k-1), P(k), P(k+1) and leaves P(k-1) with the slope
 // the previous cubic had there; the first slope is that of the parabola through
-// the first three points.
+// the first three points. Squares and cubes are formed before they multiply
+// anything else (3·xa²·xb is (3·xa²)·xb).
 void PrepararSuau(PreparacioInterpolacio& p) {
-    const Ext x0 = p.X[0], x1 = p.X[1], x2 = p.X[2];
-    const Ext s1 = (Ext{p.Y[1]} - p.Y[0]) / (x1 - x0);
-    const Ext s2 = (Ext{p.Y[2]} - p.Y[1]) / (x2 - x1);
-    Ext sa = (s1 - s2) * (x1 - x0) / (x2 - x0) + s1;
-    p.S[0] = static_cast<double>(sa);
+    {
+        const Ext x0 = p.X[0], x1 = p.X[1], x2 = p.X[2];
+        const Ext s1 = (Ext{p.Y[1]} - p.Y[0]) / (x1 - x0);
+        const Ext s2 = (Ext{p.Y[2]} - p.Y[1]) / (x2 - x1);
+        p.S[0] = static_cast<double>((s1 - s2) * (x1 - x0) / (x2 - x0) + s1);
+    }
     for (int k = 1; k <= p.NombrePunts - 2; ++k) {
         const auto i = static_cast<std::size_t>(k);
         const Ext xa = p.X[i - 1], ya = p.Y[i - 1];
         const Ext xb = p.X[i], yb = p.Y[i];
         const Ext xc = p.X[i + 1], yc = p.Y[i + 1];
+        const Ext sa = p.S[i - 1];
+        const Ext xa2 = xa * xa, xa3 = xa2 * xa;
         const Ext u = (xc - xa) * (xc - xa);
         const Ext q = yc - ya - (xc - xa) * sa;
-        const Ext wb = xb * xb * xb - 3 * xa * xa * xb + 2 * xa * xa * xa;
-        const Ext wc = xc * xc * xc - 3 * xa * xa * xc + 2 * xa * xa * xa;
+        const Ext wb = xb * xb * xb - 3 * xa2 * xb + 2 * xa3;
+        const Ext wc = xc * xc * xc - 3 * xa2 * xc + 2 * xa3;
         const Ext hb2 = (xb - xa) * (xb - xa);
-        const Ext a = ((yb - ya - (xb - xa) * sa) * u - hb2 * q) / (wb * u - hb2 * wc);
-        const Ext b = (q - wc * a) / u;
-        const Ext c = sa - 3 * xa * xa * a - 2 * xa * b;
-        const Ext d = ya - sa * xa + 2 * xa * xa * xa * a + xa * xa * b;
-        p.A[i - 1] = static_cast<double>(a);
-        p.B[i - 1] = static_cast<double>(b);
-        p.C[i - 1] = static_cast<double>(c);
-        p.D[i - 1] = static_cast<double>(d);
-        sa = 3 * a * xb * xb + 2 * b * xb + c;
-        p.S[i] = static_cast<double>(sa);
+        double& a = p.A[i - 1];
+        double& b = p.B[i - 1];
+        double& c = p.C[i - 1];
+        a = static_cast<double>(((yb - ya - (xb - xa) * sa) * u - hb2 * q) / (wb * u - hb2 * wc));
+        b = static_cast<double>((q - wc * a) / u);
+        c = static_cast<double>(sa - 3 * xa2 * a - 2 * xa * b);
+        p.D[i - 1] = static_cast<double>(ya - sa * xa + 2 * xa3 * a + xa2 * b);
+        p.S[i] = static_cast<double>(3 * Ext{a} * (xb * xb) + 2 * Ext{b} * xb + c);
     }
 }
 

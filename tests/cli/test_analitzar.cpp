@@ -64,6 +64,15 @@ INSTANTIATE_TEST_SUITE_P(
         Cas{"SenseLimitsEsCancel", "integral-definida 1", "estat: \n"},
         // Column 350 falls on x = 0.5: an exact cut; low precision writes a comma.
         Cas{"TallExacte", "talls x -x+1 --eixos -5 5 -5 5", "0,5\t0,5\nestat: Punts de tall\n"},
+        // Every column over 230.2425..3230.2425 is a rounding tie at three decimals:
+        // the cut and the status of the integral show the x the root scan shows.
+        Cas{"TallComLArrel", "talls x-1030.2425 0 --eixos 230.2425 3230.2425 -1000 1000",
+            "1027,742\t-2,5\nestat: Punts de tall\n"},
+        Cas{"ArrelAlMateixTall", "arrels x-1030.2425 --eixos 230.2425 3230.2425 -1000 1000",
+            "1027,742\nestat: Arrels\n"},
+        Cas{"IntegralFinsAUnEmpat",
+            "integral-definida 1 --limits 230.2425 1030.2425 --eixos 230.2425 3230.2425 -1000 1000",
+            "estat: Integral definida entre 230.2425 i 1030.242 = 800\n"},
         Cas{"ImatgeSenseXMostraLaDeZero", "imatge x^2", "estat: x = 0  y = 0\n"},
         // The x is taken as its text reads back: 15 significant digits, 1234567890123.46.
         Cas{"ImatgeDeLaXComEsLlegeix", "imatge x-1234567890123 --x 1234567890123.4567",

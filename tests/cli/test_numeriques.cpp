@@ -61,6 +61,9 @@ class Taules : public ::testing::Test {
 TEST_F(Taules, WhatEachCommandPrints) {
     Esperar(ComandaRegressio, {"@"}, "1\t2\r\n2\t4\r\n3\t6\r\n", 0,
             "REGRESSIÓ LINEAL y = ax + b\n2x + 0\n1\n");
+    // The slope has ten integer digits: fifteen significant digits leave five decimals.
+    Esperar(ComandaRegressio, {"@"}, "0\t0\n0.01\t0\n0.02\t24691357.8123457\n", 0,
+            "REGRESSIÓ LINEAL y = ax + b\n1234567890.61729x -4115226.302058\n0.866025\n");
     // Alternating lines, LF only, x decreasing.
     Esperar(ComandaRegressio, {"--model", "lineal", "@"}, "3\n-3\n2\n1\n1\n5\n", 0,
             "REGRESSIÓ LINEAL y = ax + b\n-4x + 9\n-1\n");
@@ -97,6 +100,12 @@ TEST_F(Taules, WhatEachCommandPrints) {
     Esperar(ComandaInterpolacio, {"--lineal", "@", "1.5"}, quadrat, 0, "1.5\t2.5\n");
     Esperar(ComandaInterpolacio, {"@", "--extrapolar", "-1", "3"}, quadrat, 0, "-1\t1\n3\t9\n");
     Esperar(ComandaInterpolacio, {"@"}, quadrat, 0, "");
+    // Badly conditioned tables: each piece built from the doubles stored before it
+    // gives the parabola 10/3 and 53/24, and the segment's 65/6.
+    Esperar(ComandaInterpolacio, {"@", "100001", "99999.5"}, "99999\t1\n100000\t3\n100002\t2\n", 0,
+            "100001\t3.333333\n99999.5\t2.208333\n");
+    Esperar(ComandaInterpolacio, {"--lineal", "@", "100000000.5"}, "100000000\t0\n100000003\t65\n",
+            0, "100000000.5\t10.833333\n");
 }
 
 TEST_F(Taules, CoefficientsCopyText) {

@@ -103,6 +103,9 @@ TEST(Parametres, SubstitutedTexts) {
         {2, "ABS(X)+A", "ABS(X)+2"}, {2, "ASIN(X)", "2SIN(X)"},   {3, "2A", "2*3"},
         {3, "A2", "3*2"},            {3, "AA", "3*3"},            {3, "2,A", "2,*3"},
         {3, "XA", "X*3"},
+        // At most 15 significant digits, and no exponent even past 1e15.
+        {-1234567890.1234567, "A", "(-1234567890.12346)"},
+        {1.2345678901234567e17, "A", "123456789012346000"},
         {2, "ATA(X)+ATG(X)+ALO(X)+ACG(X)+ACO(X)", "ATA(X)+ATG(X)+ALO(X)+ACG(X)+ACO(X)"},
         {2, "SEN(X)+SEG(X)+ASE(X)+EXP(X)+NE+E", "SEN(X)+SEG(X)+ASE(X)+EXP(X)+NE+1"},
         {2, "COS(X)+COG(X)+C+D+F+B", "COS(X)+COG(X)+1+1+1+1"},
@@ -127,6 +130,7 @@ TEST(Parametres, Values) {
         {2, "ACOS(X)", 0, 2},        {2, "ALN(X)", std::exp(1.0), 2}, {2, "ACO(X)", 1, 0},
         {2, "ASE(X)", 1, 1.570796},  {3, "2A", 0, 6},              {3, "2,A", 0, 6},
         {3, "XA", 2, 6},             {3, "A.5", 0, 1.5},           {1, "PIA", 0, 3.141593},
+        {1.2345678901234567e17, "A+X", 0, 123456789012346000.0},
     };
     for (const auto& c : casos) {
         Calculador calc;
