@@ -3,6 +3,9 @@
 #include "app/EstructuraMenus.h"
 #include "app/UnitFormParlantDe.h"
 #include "app/UnitPlataformaDependent.h"
+#include "functionset/UnitFormCanviDeParametres.h"
+#include "functionset/UnitFormEntradaDeDades.h"
+#include "functionset/UnitFormUnaFuncio.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -76,7 +79,11 @@ TFormPrincipal::TFormPrincipal(Serveis& serveis, QWidget* pare)
     grafic_->EnNouBuffer = [this] { Repintar(); };
     CrearMenus();
     ConnectarComandes();
+    // The dialogs live as long as the window.
+    entrada_ = new TFormEntradaDeDades(estat_, serveis_, this);
     parlantDe_ = new TFormParlantDe(estat_.Missatges, this);
+    parametres_ = new TFormCanviDeParametres(estat_, [this] { AplicarFuncionsFinestra(); }, this);
+    unaFuncio_ = new TFormUnaFuncio(estat_, serveis_, *entrada_, [this] { AplicarTextosDeLesCaixes(); }, this);
 
     // FormCreate.
     ColocarLimitsInicials();

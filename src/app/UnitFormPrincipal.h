@@ -21,7 +21,10 @@ class QMenu;
 
 namespace tracima {
 
+class TFormCanviDeParametres;
+class TFormEntradaDeDades;
 class TFormParlantDe;
+class TFormUnaFuncio;
 
 // Initial bounds of the main window, outer size in pixels.
 constexpr int EsquerraInicial = 30, DaltInicial = 50, AmpladaInicial = 512, AlcadaInicial = 403;
@@ -41,6 +44,9 @@ class TFormPrincipal : public QMainWindow, public FinestraGrafic {
     Calculador& Calcul() { return calc_; }
     Serveis& ServeisFinestra() { return serveis_; }
     GraficQt* Grafic() const { return grafic_; }
+    TFormEntradaDeDades* EntradaDeDades() const { return entrada_; }
+    TFormUnaFuncio* UnaFuncio() const { return unaFuncio_; }
+    TFormCanviDeParametres* CanviDeParametres() const { return parametres_; }
     // The menu item or menu with this objectName (nullptr if none).
     QAction* Accio(std::string_view component) const;
     QMenu* Menu(std::string_view component) const;
@@ -84,6 +90,12 @@ class TFormPrincipal : public QMainWindow, public FinestraGrafic {
     void ActualitzarDescripcioGrafic();
 
     // Commands (UnitFormPrincipalComandes.cpp).
+    void MenuCanviarFuncionsOParametresClick();
+    void MenuCanviarUnaFuncioClick();
+    void MenuCanviarParametresClick();
+    // The data entry dialog's six function boxes into the function texts, then
+    // AplicarFuncions and a repaint.
+    void AplicarTextosDeLesCaixes();
     void MenuSortirClick();
     void MenuCopiarAlaCarpetaClick();
     void MenuNetejarClick();
@@ -102,7 +114,10 @@ class TFormPrincipal : public QMainWindow, public FinestraGrafic {
     EstatPrincipal estat_;
     Calculador calc_;
     GraficQt* grafic_ = nullptr;
+    TFormEntradaDeDades* entrada_ = nullptr;
     TFormParlantDe* parlantDe_ = nullptr;
+    TFormCanviDeParametres* parametres_ = nullptr;
+    TFormUnaFuncio* unaFuncio_ = nullptr;
     QHash<QString, QAction*> accions_;
     QHash<QString, QMenu*> menus_;
     bool limitsAjustats_ = false; // the first show has happened

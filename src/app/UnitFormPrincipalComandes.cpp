@@ -3,6 +3,9 @@
 #include "app/UnitFormParlantDe.h"
 #include "app/UnitFormPrincipal.h"
 #include "app/UnitPlataformaDependent.h"
+#include "functionset/UnitFormCanviDeParametres.h"
+#include "functionset/UnitFormEntradaDeDades.h"
+#include "functionset/UnitFormUnaFuncio.h"
 
 #include <QAction>
 
@@ -12,6 +15,9 @@ void TFormPrincipal::ConnectarComandes() {
     auto connectar = [this](std::string_view nom, void (TFormPrincipal::*comanda)()) {
         if (QAction* a = Accio(nom)) connect(a, &QAction::triggered, this, comanda);
     };
+    connectar("MenuCanviarFuncionsOParametres", &TFormPrincipal::MenuCanviarFuncionsOParametresClick);
+    connectar("MenuCanviarUnaFuncio", &TFormPrincipal::MenuCanviarUnaFuncioClick);
+    connectar("MenuCanviarParametres", &TFormPrincipal::MenuCanviarParametresClick);
     connectar("MenuSortir", &TFormPrincipal::MenuSortirClick);
     connectar("MenuCopiarAlaCarpeta", &TFormPrincipal::MenuCopiarAlaCarpetaClick);
     connectar("MenuNetejar", &TFormPrincipal::MenuNetejarClick);
@@ -33,6 +39,37 @@ void TFormPrincipal::ConnectarComandes() {
                 connect(it.value(), &QAction::triggered, this,
                         [this, l] { CanviarLlengua(static_cast<Llengua>(l)); });
     }
+}
+
+void TFormPrincipal::MenuCanviarFuncionsOParametresClick() {
+    NetejarResultats(estat_.Resultats, estat_.Funcions, *this);
+    entrada_->EntradaAcceptada = 0;
+    entrada_->GuardarCopies();
+    entrada_->exec();
+    if (entrada_->EntradaAcceptada == 1) {
+        AplicarEntrada(entrada_->Caixes(), entrada_->Validacio(), estat_.Funcions);
+        AplicarFuncionsFinestra();
+    } else {
+        // The next opening shows the state in force.
+        entrada_->FixarCaixes(CaixesDelConjunt(estat_.Funcions));
+    }
+    Repintar();
+}
+
+void TFormPrincipal::MenuCanviarUnaFuncioClick() {
+    NetejarResultats(estat_.Resultats, estat_.Funcions, *this);
+    unaFuncio_->exec();
+}
+
+void TFormPrincipal::MenuCanviarParametresClick() {
+    NetejarResultats(estat_.Resultats, estat_.Funcions, *this);
+    parametres_->exec();
+}
+
+void TFormPrincipal::AplicarTextosDeLesCaixes() {
+    for (int i = 0; i < NombreSlotsFuncio; ++i)
+        estat_.Funcions.Slots[static_cast<std::size_t>(i)].Text = entrada_->TextFuncio(i);
+    AplicarFuncionsFinestra();
 }
 
 void TFormPrincipal::MenuSortirClick() { close(); }

@@ -25,13 +25,16 @@ TEST(EstructuraMenus, EveryItemHasACaptionInBothLanguagesAndCheckItemsHaveAState
         EXPECT_FALSE(ca.TitolMenu(e.component).empty());
         EXPECT_FALSE(es.TitolMenu(e.component).empty());
         EXPECT_EQ(MarcaDeMenu(estat, e.component) != nullptr, e.tipus == TipusElementMenu::Marca);
-        if (e.tipus == TipusElementMenu::Llengua)
+        if (e.tipus == TipusElementMenu::Llengua) {
             EXPECT_EQ(ComponentLlengua(static_cast<Llengua>(llengues++)), e.component);
+        }
     }
     EXPECT_EQ(llengues, NombreLlengues);
     // Every menu caption of the main window has its place in the menus.
     for (const TitolComponent& t : ca.Titols(FormPrincipal))
-        if (t.component.starts_with("Menu")) EXPECT_TRUE(vistos.count(t.component)) << t.component;
+        if (t.component.starts_with("Menu")) {
+            EXPECT_TRUE(vistos.count(t.component)) << t.component;
+        }
 }
 
 TEST(EstatPrincipal, PixelErrorMessage) {

@@ -1,0 +1,88 @@
+#include "functionset/AjudaFormules.h"
+
+namespace tracima {
+namespace {
+
+constexpr std::string_view AjudaCatala = R"ajuda(<h3>Com s'escriuen les funcions</h3>
+<p><b>Variable:</b> x. Les majúscules i les minúscules són iguals; els espais no compten.</p>
+<p><b>Paràmetres:</b> a, b, c, d, e, f (valen 1 en començar; es canvien amb
+<i>Arxiu &gt; Canviar paràmetres...</i>).</p>
+<p><b>Constants:</b> pi (o p) = 3,141593; ne = 2,718282.</p>
+<p><b>Nombres:</b> el separador decimal pot ser el punt o la coma (2.5 o 2,5). No hi ha
+exponents: 1e5 és 1·e·5, amb e el paràmetre.</p>
+<p><b>Operacions</b>, de més a menys prioritat: parèntesis; potència ^ (2^3^2 = (2^3)^2);
+* i /; + i -. Un signe només pot anar al principi o després de "(": escriviu 2*(-3) i x^(-2).</p>
+<p><b>Multiplicació implícita:</b> 2x, 3(x+1), 2pi, xsin(x) i x(x+1) volen dir 2*x, 3*(x+1),
+2*pi, x*sin(x) i x*(x+1). Darrere de ")" cal escriure el signe *: (x+1)*(x-1).</p>
+<p><b>Funcions</b> (l'argument sempre entre parèntesis):</p>
+<table>
+<tr><td>sin(x), sen(x)</td><td>sinus (radiants)</td></tr>
+<tr><td>sig(x), seg(x)</td><td>sinus (graus)</td></tr>
+<tr><td>cos(x)</td><td>cosinus (radiants)</td></tr>
+<tr><td>cog(x)</td><td>cosinus (graus)</td></tr>
+<tr><td>tan(x)</td><td>tangent (radiants)</td></tr>
+<tr><td>tag(x)</td><td>tangent (graus)</td></tr>
+<tr><td>ase(x)</td><td>arc sinus, en radiants</td></tr>
+<tr><td>asg(x)</td><td>arc sinus, en graus</td></tr>
+<tr><td>aco(x)</td><td>arc cosinus, en radiants</td></tr>
+<tr><td>acg(x)</td><td>arc cosinus, en graus</td></tr>
+<tr><td>ata(x)</td><td>arc tangent, en radiants</td></tr>
+<tr><td>atg(x)</td><td>arc tangent, en graus</td></tr>
+<tr><td>abs(x)</td><td>valor absolut</td></tr>
+<tr><td>log(x)</td><td>logaritme decimal</td></tr>
+<tr><td>alo(x)</td><td>antilogaritme decimal, 10^x</td></tr>
+<tr><td>ln(x)</td><td>logaritme neperià</td></tr>
+<tr><td>exp(x)</td><td>exponencial, e^x</td></tr>
+</table>
+<p>Una lletra de paràmetre davant d'una funció la multiplica: asin(x) és a*sin(x).</p>
+<p><b>Exemples:</b> ax^2+bx+c; (x^2-4)/(x-2); 1/36(3x^4-20x^3+12x^2+96x-110); (1-x^2)^(1/2);
+ln(x)/ln(2); 1+x+x^2/2+x^3/6; 30000/((2*p)^.5*.6)*exp(-(x-5.6)^2/2/.6^2).</p>
+<p>Els camps dels eixos també accepten fórmules: 2pi, pi/2, 1/3.</p>)ajuda";
+
+constexpr std::string_view AjudaCastella = R"ajuda(<h3>Cómo se escriben las funciones</h3>
+<p><b>Variable:</b> x. Mayúsculas y minúsculas son iguales; los espacios no cuentan.</p>
+<p><b>Parámetros:</b> a, b, c, d, e, f (valen 1 al empezar; se cambian con
+<i>Archivo &gt; Cambiar parámetros...</i>).</p>
+<p><b>Constantes:</b> pi (o p) = 3,141593; ne = 2,718282.</p>
+<p><b>Números:</b> el separador decimal puede ser el punto o la coma (2.5 o 2,5). No hay
+exponentes: 1e5 es 1·e·5, con e el parámetro.</p>
+<p><b>Operaciones</b>, de más a menos prioridad: paréntesis; potencia ^ (2^3^2 = (2^3)^2);
+* y /; + y -. Un signo solo puede ir al principio o después de "(": escriba 2*(-3) y x^(-2).</p>
+<p><b>Multiplicación implícita:</b> 2x, 3(x+1), 2pi, xsin(x) y x(x+1) significan 2*x, 3*(x+1),
+2*pi, x*sin(x) y x*(x+1). Detrás de ")" hay que escribir el signo *: (x+1)*(x-1).</p>
+<p><b>Funciones</b> (el argumento siempre entre paréntesis):</p>
+<table>
+<tr><td>sin(x), sen(x)</td><td>seno (radianes)</td></tr>
+<tr><td>sig(x), seg(x)</td><td>seno (grados)</td></tr>
+<tr><td>cos(x)</td><td>coseno (radianes)</td></tr>
+<tr><td>cog(x)</td><td>coseno (grados)</td></tr>
+<tr><td>tan(x)</td><td>tangente (radianes)</td></tr>
+<tr><td>tag(x)</td><td>tangente (grados)</td></tr>
+<tr><td>ase(x)</td><td>arco seno, en radianes</td></tr>
+<tr><td>asg(x)</td><td>arco seno, en grados</td></tr>
+<tr><td>aco(x)</td><td>arco coseno, en radianes</td></tr>
+<tr><td>acg(x)</td><td>arco coseno, en grados</td></tr>
+<tr><td>ata(x)</td><td>arco tangente, en radianes</td></tr>
+<tr><td>atg(x)</td><td>arco tangente, en grados</td></tr>
+<tr><td>abs(x)</td><td>valor absoluto</td></tr>
+<tr><td>log(x)</td><td>logaritmo decimal</td></tr>
+<tr><td>alo(x)</td><td>antilogaritmo decimal, 10^x</td></tr>
+<tr><td>ln(x)</td><td>logaritmo neperiano</td></tr>
+<tr><td>exp(x)</td><td>exponencial, e^x</td></tr>
+</table>
+<p>Una letra de parámetro delante de una función la multiplica: asin(x) es a*sin(x).</p>
+<p><b>Ejemplos:</b> ax^2+bx+c; (x^2-4)/(x-2); 1/36(3x^4-20x^3+12x^2+96x-110); (1-x^2)^(1/2);
+ln(x)/ln(2); 1+x+x^2/2+x^3/6; 30000/((2*p)^.5*.6)*exp(-(x-5.6)^2/2/.6^2).</p>
+<p>Los campos de los ejes también aceptan fórmulas: 2pi, pi/2, 1/3.</p>)ajuda";
+
+} // namespace
+
+std::string_view TextAjudaFormules(Llengua llengua) {
+    return llengua == Llengua::Castella ? AjudaCastella : AjudaCatala;
+}
+
+std::string_view TitolAjudaFormules(Llengua llengua) {
+    return llengua == Llengua::Castella ? "Ayuda: las fórmulas" : "Ajuda: les fórmules";
+}
+
+} // namespace tracima
