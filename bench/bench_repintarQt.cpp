@@ -107,6 +107,31 @@ void RepintarQPainter(benchmark::State& state) {
     state.counters["crides"] = static_cast<double>(registre.crides.size());
 }
 
+// One keystroke in the parameter dialog: the field's text evaluated into A, the
+// six functions (each using A) applied and sampled, the back buffer repainted at
+// 1280 x 920.
+void TeclaParametre(benchmark::State& state) {
+    Aplicacio();
+    ConjuntFuncions cf;
+    const char* formules[] = {"a*sin(x)", "ax^2/4-3", "a/x", "abs(x)-2a", "cos(2x)*3a", "x/2+a"};
+    for (int i = 0; i < 6; ++i) cf.Slots[static_cast<std::size_t>(i)].Text = formules[i];
+    Calculador calc, camp;
+    OpcionsVista opcions;
+    ValorsVista vista;
+    EstatResultats resultats;
+    LlencQt llenc(QSize(1280, 920), 1.0);
+    const char* textos[] = {"1.5", "2"};
+    int n = 0;
+    for (auto _ : state) {
+        double valor = 0;
+        camp.CalcularExpressio(textos[n++ % 2], cf.Parametres, valor);
+        cf.Parametres[0] = valor;
+        AplicarFuncions(cf, calc);
+        Repintar(llenc, cf, opcions, vista, resultats);
+        benchmark::DoNotOptimize(llenc.Imatge().constBits());
+    }
+}
+
 // Construction, the language handler, show, and the events until the graph's
 // first frame is on its back buffer; the window is destroyed outside the timing.
 void IniciFinestra(benchmark::State& state) {
@@ -134,6 +159,8 @@ const bool kRegistrats = [] {
                 ->Unit(benchmark::kMicrosecond);
         }
     }
+    benchmark::RegisterBenchmark("Parametres/tracima/tecla-1280x920", TeclaParametre)
+        ->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("Inici/tracima/primer-frame", IniciFinestra)
         ->UseManualTime()
         ->Iterations(30)

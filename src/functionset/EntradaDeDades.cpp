@@ -165,24 +165,6 @@ ValidacioEntrada ValidarEntrada(CaixesEntrada& caixes, const Parametres& p, Calc
         if (!(valor > 0)) return falla(e.noPositiva, NomsEixos[e.unitat]);
         avaluar(e.unitat);
     }
-    // Values that pass each check but whose ranges or steps overflow (origin
-    // -1e308, final 1e308) would leave the graph without a scale.
-    EixosFuncions prova;
-    prova.XOrigen = v.valors[CaixaOEX], prova.XUnitat = v.valors[CaixaUEX], prova.XFinal = v.valors[CaixaFEX];
-    prova.YOrigen = v.valors[CaixaOEY], prova.YUnitat = v.valors[CaixaUEY], prova.YFinal = v.valors[CaixaFEY];
-    prova.CalcularPassos();
-    prova.CalcularOrigens();
-    if (!prova.Valids()) {
-        const EixosFuncions nomesX = [&] {
-            EixosFuncions x = prova;
-            x.YOrigen = -5, x.YFinal = 5, x.YUnitat = 1;
-            x.CalcularPassos();
-            x.CalcularOrigens();
-            return x;
-        }();
-        return nomesX.Valids() ? falla(MissatgeErrorFinalEixY, NomsEixos[CaixaFEY])
-                               : falla(MissatgeErrorFinalEixX, NomsEixos[CaixaFEX]);
-    }
     for (int i = 0; i < NombreSlotsFuncio; ++i) {
         const std::string& text = caixes.funcions[static_cast<std::size_t>(i)];
         if (text.empty() || EsTextNumerica(text)) continue;

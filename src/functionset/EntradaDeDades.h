@@ -59,8 +59,7 @@ struct ValidacioEntrada {
 // and normalised (its text replaced by NumeroAText of the value when different),
 // origin below final and unit above 0 on each axis, then F..K compiled unless
 // empty or a numeric-function label. Boxes normalised before a failure keep their
-// new text. Axes whose ranges or steps would not be finite numbers are refused
-// with the final box's calculation message.
+// new text.
 ValidacioEntrada ValidarEntrada(CaixesEntrada& caixes, const Parametres& p, Calculador& calc);
 
 // Stores an accepted dialog into the function set (axes and texts); the caller

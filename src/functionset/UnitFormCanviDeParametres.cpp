@@ -6,8 +6,11 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace tracima {
 
@@ -55,11 +58,19 @@ TFormCanviDeParametres::TFormCanviDeParametres(EstatPrincipal& estat, std::funct
     etiqueta->setBuddy(increment_);
     graella->addWidget(etiqueta, 6, 0);
     graella->addWidget(increment_, 6, 1);
-    setMinimumWidth(360);
+    setMinimumWidth(420);
 }
 
 void TFormCanviDeParametres::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
+    // Beside the main window, so the graph that follows the values stays in view.
+    if (const QWidget* principal = parentWidget(); principal && screen()) {
+        const QRect pantalla = screen()->availableGeometry();
+        QPoint lloc = principal->frameGeometry().topRight() + QPoint(8, 0);
+        lloc.setX(std::min(lloc.x(), pantalla.right() - frameGeometry().width()));
+        lloc.setY(std::clamp(lloc.y(), pantalla.top(), std::max(pantalla.top(), pantalla.bottom() - frameGeometry().height())));
+        move(lloc);
+    }
     // The increment's label is also its name for screen readers.
     if (auto* etiqueta = findChild<QLabel*>(QStringLiteral("LabelIncrement")))
         increment_->setAccessibleName(etiqueta->text());

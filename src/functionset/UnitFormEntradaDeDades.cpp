@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -33,6 +34,8 @@ QComboBox* CrearCaixaEditable(QWidget* pare, const QString& nom) {
     caixa->setObjectName(nom);
     caixa->setEditable(true);
     caixa->setInsertPolicy(QComboBox::NoInsert);
+    // What is typed stays as typed: no completion from the list.
+    caixa->setCompleter(nullptr);
     caixa->setMaxVisibleItems(20);
     caixa->lineEdit()->setObjectName(nom + QStringLiteral("Text"));
     return caixa;
@@ -139,6 +142,8 @@ void TFormEntradaDeDades::GuardarCopies() {
 
 void TFormEntradaDeDades::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
+    if (const QScreen* pantalla = screen())
+        move(pantalla->availableGeometry().center() - QPoint(width() / 2, height() / 2));
     const TextsBotons& t = Botons[estat_.Missatges.LlenguaDelsTextos() == Llengua::Castella ? 1 : 0];
     botoIniciarEixos_->setToolTip(QString::fromUtf8(t.iniciarEixos));
     botoIniciarEixos_->setAccessibleName(QString::fromUtf8(t.iniciarEixos));
