@@ -15,24 +15,24 @@ exponents: 1e5 és 1·e·5, amb e el paràmetre.</p>
 <p><b>Multiplicació implícita:</b> 2x, 3(x+1), 2pi, xsin(x) i x(x+1) volen dir 2*x, 3*(x+1),
 2*pi, x*sin(x) i x*(x+1). Darrere de ")" cal escriure el signe *: (x+1)*(x-1).</p>
 <p><b>Funcions</b> (l'argument sempre entre parèntesis):</p>
-<table>
-<tr><td>sin(x), sen(x)</td><td>sinus (radiants)</td></tr>
-<tr><td>sig(x), seg(x)</td><td>sinus (graus)</td></tr>
-<tr><td>cos(x)</td><td>cosinus (radiants)</td></tr>
-<tr><td>cog(x)</td><td>cosinus (graus)</td></tr>
-<tr><td>tan(x)</td><td>tangent (radiants)</td></tr>
-<tr><td>tag(x)</td><td>tangent (graus)</td></tr>
-<tr><td>ase(x)</td><td>arc sinus, en radiants</td></tr>
-<tr><td>asg(x)</td><td>arc sinus, en graus</td></tr>
-<tr><td>aco(x)</td><td>arc cosinus, en radiants</td></tr>
-<tr><td>acg(x)</td><td>arc cosinus, en graus</td></tr>
-<tr><td>ata(x)</td><td>arc tangent, en radiants</td></tr>
-<tr><td>atg(x)</td><td>arc tangent, en graus</td></tr>
-<tr><td>abs(x)</td><td>valor absolut</td></tr>
-<tr><td>log(x)</td><td>logaritme decimal</td></tr>
-<tr><td>alo(x)</td><td>antilogaritme decimal, 10^x</td></tr>
-<tr><td>ln(x)</td><td>logaritme neperià</td></tr>
-<tr><td>exp(x)</td><td>exponencial, e^x</td></tr>
+<table cellspacing="0" cellpadding="1" style="margin-left:8px">
+<tr><td width="130">sin(x), sen(x)</td><td>sinus (radiants)</td></tr>
+<tr><td width="130">sig(x), seg(x)</td><td>sinus (graus)</td></tr>
+<tr><td width="130">cos(x)</td><td>cosinus (radiants)</td></tr>
+<tr><td width="130">cog(x)</td><td>cosinus (graus)</td></tr>
+<tr><td width="130">tan(x)</td><td>tangent (radiants)</td></tr>
+<tr><td width="130">tag(x)</td><td>tangent (graus)</td></tr>
+<tr><td width="130">ase(x)</td><td>arc sinus, en radiants</td></tr>
+<tr><td width="130">asg(x)</td><td>arc sinus, en graus</td></tr>
+<tr><td width="130">aco(x)</td><td>arc cosinus, en radiants</td></tr>
+<tr><td width="130">acg(x)</td><td>arc cosinus, en graus</td></tr>
+<tr><td width="130">ata(x)</td><td>arc tangent, en radiants</td></tr>
+<tr><td width="130">atg(x)</td><td>arc tangent, en graus</td></tr>
+<tr><td width="130">abs(x)</td><td>valor absolut</td></tr>
+<tr><td width="130">log(x)</td><td>logaritme decimal</td></tr>
+<tr><td width="130">alo(x)</td><td>antilogaritme decimal, 10^x</td></tr>
+<tr><td width="130">ln(x)</td><td>logaritme neperià</td></tr>
+<tr><td width="130">exp(x)</td><td>exponencial, e^x</td></tr>
 </table>
 <p>Una lletra de paràmetre davant d'una funció la multiplica: asin(x) és a*sin(x).</p>
 <p><b>Exemples:</b> ax^2+bx+c; (x^2-4)/(x-2); 1/36(3x^4-20x^3+12x^2+96x-110); (1-x^2)^(1/2);
@@ -51,24 +51,24 @@ exponentes: 1e5 es 1·e·5, con e el parámetro.</p>
 <p><b>Multiplicación implícita:</b> 2x, 3(x+1), 2pi, xsin(x) y x(x+1) significan 2*x, 3*(x+1),
 2*pi, x*sin(x) y x*(x+1). Detrás de ")" hay que escribir el signo *: (x+1)*(x-1).</p>
 <p><b>Funciones</b> (el argumento siempre entre paréntesis):</p>
-<table>
-<tr><td>sin(x), sen(x)</td><td>seno (radianes)</td></tr>
-<tr><td>sig(x), seg(x)</td><td>seno (grados)</td></tr>
-<tr><td>cos(x)</td><td>coseno (radianes)</td></tr>
-<tr><td>cog(x)</td><td>coseno (grados)</td></tr>
-<tr><td>tan(x)</td><td>tangente (radianes)</td></tr>
-<tr><td>tag(x)</td><td>tangente (grados)</td></tr>
-<tr><td>ase(x)</td><td>arco seno, en radianes</td></tr>
-<tr><td>asg(x)</td><td>arco seno, en grados</td></tr>
-<tr><td>aco(x)</td><td>arco coseno, en radianes</td></tr>
-<tr><td>acg(x)</td><td>arco coseno, en grados</td></tr>
-<tr><td>ata(x)</td><td>arco tangente, en radianes</td></tr>
-<tr><td>atg(x)</td><td>arco tangente, en grados</td></tr>
-<tr><td>abs(x)</td><td>valor absoluto</td></tr>
-<tr><td>log(x)</td><td>logaritmo decimal</td></tr>
-<tr><td>alo(x)</td><td>antilogaritmo decimal, 10^x</td></tr>
-<tr><td>ln(x)</td><td>logaritmo neperiano</td></tr>
-<tr><td>exp(x)</td><td>exponencial, e^x</td></tr>
+<table cellspacing="0" cellpadding="1" style="margin-left:8px">
+<tr><td width="130">sin(x), sen(x)</td><td>seno (radianes)</td></tr>
+<tr><td width="130">sig(x), seg(x)</td><td>seno (grados)</td></tr>
+<tr><td width="130">cos(x)</td><td>coseno (radianes)</td></tr>
+<tr><td width="130">cog(x)</td><td>coseno (grados)</td></tr>
+<tr><td width="130">tan(x)</td><td>tangente (radianes)</td></tr>
+<tr><td width="130">tag(x)</td><td>tangente (grados)</td></tr>
+<tr><td width="130">ase(x)</td><td>arco seno, en radianes</td></tr>
+<tr><td width="130">asg(x)</td><td>arco seno, en grados</td></tr>
+<tr><td width="130">aco(x)</td><td>arco coseno, en radianes</td></tr>
+<tr><td width="130">acg(x)</td><td>arco coseno, en grados</td></tr>
+<tr><td width="130">ata(x)</td><td>arco tangente, en radianes</td></tr>
+<tr><td width="130">atg(x)</td><td>arco tangente, en grados</td></tr>
+<tr><td width="130">abs(x)</td><td>valor absoluto</td></tr>
+<tr><td width="130">log(x)</td><td>logaritmo decimal</td></tr>
+<tr><td width="130">alo(x)</td><td>antilogaritmo decimal, 10^x</td></tr>
+<tr><td width="130">ln(x)</td><td>logaritmo neperiano</td></tr>
+<tr><td width="130">exp(x)</td><td>exponencial, e^x</td></tr>
 </table>
 <p>Una letra de parámetro delante de una función la multiplica: asin(x) es a*sin(x).</p>
 <p><b>Ejemplos:</b> ax^2+bx+c; (x^2-4)/(x-2); 1/36(3x^4-20x^3+12x^2+96x-110); (1-x^2)^(1/2);

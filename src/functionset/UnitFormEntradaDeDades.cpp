@@ -199,7 +199,10 @@ void TFormEntradaDeDades::BitBtnAjudaClick() {
     text->setObjectName(QStringLiteral("TextAjuda"));
     text->setHtml(Text(TextAjudaFormules(llengua)));
     text->setAccessibleName(Text(TitolAjudaFormules(llengua)));
-    auto* botons = new QDialogButtonBox(QDialogButtonBox::Close, &ajuda);
+    auto* botons = new QDialogButtonBox(&ajuda);
+    QPushButton* tancar = botons->addButton(QString::fromUtf8(llengua == Llengua::Castella ? "Cerrar" : "Tancar"),
+                                            QDialogButtonBox::RejectRole);
+    tancar->setObjectName(QStringLiteral("BitBtnTancar"));
     connect(botons, &QDialogButtonBox::rejected, &ajuda, &QDialog::reject);
     auto* capsa = new QVBoxLayout(&ajuda);
     capsa->addWidget(text);
