@@ -3,7 +3,32 @@
 namespace tracima {
 namespace {
 
-constexpr std::string_view AjudaCatala = R"ajuda(<h3>Com s'escriuen les funcions</h3>
+// The seventeen functions: how they are typed, and what they are in Catalan and
+// in Spanish.
+struct FuncioAjuda {
+    std::string_view nom, catala, castella;
+};
+constexpr FuncioAjuda Funcions[] = {
+    {"sin(x), sen(x)", "sinus (radiants)", "seno (radianes)"},
+    {"sig(x), seg(x)", "sinus (graus)", "seno (grados)"},
+    {"cos(x)", "cosinus (radiants)", "coseno (radianes)"},
+    {"cog(x)", "cosinus (graus)", "coseno (grados)"},
+    {"tan(x)", "tangent (radiants)", "tangente (radianes)"},
+    {"tag(x)", "tangent (graus)", "tangente (grados)"},
+    {"ase(x)", "arc sinus, en radiants", "arco seno, en radianes"},
+    {"asg(x)", "arc sinus, en graus", "arco seno, en grados"},
+    {"aco(x)", "arc cosinus, en radiants", "arco coseno, en radianes"},
+    {"acg(x)", "arc cosinus, en graus", "arco coseno, en grados"},
+    {"ata(x)", "arc tangent, en radiants", "arco tangente, en radianes"},
+    {"atg(x)", "arc tangent, en graus", "arco tangente, en grados"},
+    {"abs(x)", "valor absolut", "valor absoluto"},
+    {"log(x)", "logaritme decimal", "logaritmo decimal"},
+    {"alo(x)", "antilogaritme decimal, 10^x", "antilogaritmo decimal, 10^x"},
+    {"ln(x)", "logaritme neperià", "logaritmo neperiano"},
+    {"exp(x)", "exponencial, e^x", "exponencial, e^x"},
+};
+
+constexpr std::string_view IniciCatala = R"ajuda(<h3>Com s'escriuen les funcions</h3>
 <p><b>Variable:</b> x. Les majúscules i les minúscules són iguals; els espais no compten.</p>
 <p><b>Paràmetres:</b> a, b, c, d, e, f (valen 1 en començar; es canvien amb
 <i>Arxiu &gt; Canviar paràmetres...</i>).</p>
@@ -15,31 +40,12 @@ exponents: 1e5 és 1·e·5, amb e el paràmetre.</p>
 <p><b>Multiplicació implícita:</b> 2x, 3(x+1), 2pi, xsin(x) i x(x+1) volen dir 2*x, 3*(x+1),
 2*pi, x*sin(x) i x*(x+1). Darrere de ")" cal escriure el signe *: (x+1)*(x-1).</p>
 <p><b>Funcions</b> (l'argument sempre entre parèntesis):</p>
-<table cellspacing="0" cellpadding="1" style="margin-left:8px">
-<tr><td width="130">sin(x), sen(x)</td><td>sinus (radiants)</td></tr>
-<tr><td width="130">sig(x), seg(x)</td><td>sinus (graus)</td></tr>
-<tr><td width="130">cos(x)</td><td>cosinus (radiants)</td></tr>
-<tr><td width="130">cog(x)</td><td>cosinus (graus)</td></tr>
-<tr><td width="130">tan(x)</td><td>tangent (radiants)</td></tr>
-<tr><td width="130">tag(x)</td><td>tangent (graus)</td></tr>
-<tr><td width="130">ase(x)</td><td>arc sinus, en radiants</td></tr>
-<tr><td width="130">asg(x)</td><td>arc sinus, en graus</td></tr>
-<tr><td width="130">aco(x)</td><td>arc cosinus, en radiants</td></tr>
-<tr><td width="130">acg(x)</td><td>arc cosinus, en graus</td></tr>
-<tr><td width="130">ata(x)</td><td>arc tangent, en radiants</td></tr>
-<tr><td width="130">atg(x)</td><td>arc tangent, en graus</td></tr>
-<tr><td width="130">abs(x)</td><td>valor absolut</td></tr>
-<tr><td width="130">log(x)</td><td>logaritme decimal</td></tr>
-<tr><td width="130">alo(x)</td><td>antilogaritme decimal, 10^x</td></tr>
-<tr><td width="130">ln(x)</td><td>logaritme neperià</td></tr>
-<tr><td width="130">exp(x)</td><td>exponencial, e^x</td></tr>
-</table>
-<p>Una lletra de paràmetre davant d'una funció la multiplica: asin(x) és a*sin(x).</p>
+)ajuda";
+constexpr std::string_view FinalCatala = R"ajuda(<p>Una lletra de paràmetre davant d'una funció la multiplica: asin(x) és a*sin(x).</p>
 <p><b>Exemples:</b> ax^2+bx+c; (x^2-4)/(x-2); 1/36(3x^4-20x^3+12x^2+96x-110); (1-x^2)^(1/2);
 ln(x)/ln(2); 1+x+x^2/2+x^3/6; 30000/((2*p)^.5*.6)*exp(-(x-5.6)^2/2/.6^2).</p>
 <p>Els camps dels eixos també accepten fórmules: 2pi, pi/2, 1/3.</p>)ajuda";
-
-constexpr std::string_view AjudaCastella = R"ajuda(<h3>Cómo se escriben las funciones</h3>
+constexpr std::string_view IniciCastella = R"ajuda(<h3>Cómo se escriben las funciones</h3>
 <p><b>Variable:</b> x. Mayúsculas y minúsculas son iguales; los espacios no cuentan.</p>
 <p><b>Parámetros:</b> a, b, c, d, e, f (valen 1 al empezar; se cambian con
 <i>Archivo &gt; Cambiar parámetros...</i>).</p>
@@ -51,34 +57,28 @@ exponentes: 1e5 es 1·e·5, con e el parámetro.</p>
 <p><b>Multiplicación implícita:</b> 2x, 3(x+1), 2pi, xsin(x) y x(x+1) significan 2*x, 3*(x+1),
 2*pi, x*sin(x) y x*(x+1). Detrás de ")" hay que escribir el signo *: (x+1)*(x-1).</p>
 <p><b>Funciones</b> (el argumento siempre entre paréntesis):</p>
-<table cellspacing="0" cellpadding="1" style="margin-left:8px">
-<tr><td width="130">sin(x), sen(x)</td><td>seno (radianes)</td></tr>
-<tr><td width="130">sig(x), seg(x)</td><td>seno (grados)</td></tr>
-<tr><td width="130">cos(x)</td><td>coseno (radianes)</td></tr>
-<tr><td width="130">cog(x)</td><td>coseno (grados)</td></tr>
-<tr><td width="130">tan(x)</td><td>tangente (radianes)</td></tr>
-<tr><td width="130">tag(x)</td><td>tangente (grados)</td></tr>
-<tr><td width="130">ase(x)</td><td>arco seno, en radianes</td></tr>
-<tr><td width="130">asg(x)</td><td>arco seno, en grados</td></tr>
-<tr><td width="130">aco(x)</td><td>arco coseno, en radianes</td></tr>
-<tr><td width="130">acg(x)</td><td>arco coseno, en grados</td></tr>
-<tr><td width="130">ata(x)</td><td>arco tangente, en radianes</td></tr>
-<tr><td width="130">atg(x)</td><td>arco tangente, en grados</td></tr>
-<tr><td width="130">abs(x)</td><td>valor absoluto</td></tr>
-<tr><td width="130">log(x)</td><td>logaritmo decimal</td></tr>
-<tr><td width="130">alo(x)</td><td>antilogaritmo decimal, 10^x</td></tr>
-<tr><td width="130">ln(x)</td><td>logaritmo neperiano</td></tr>
-<tr><td width="130">exp(x)</td><td>exponencial, e^x</td></tr>
-</table>
-<p>Una letra de parámetro delante de una función la multiplica: asin(x) es a*sin(x).</p>
+)ajuda";
+constexpr std::string_view FinalCastella = R"ajuda(<p>Una letra de parámetro delante de una función la multiplica: asin(x) es a*sin(x).</p>
 <p><b>Ejemplos:</b> ax^2+bx+c; (x^2-4)/(x-2); 1/36(3x^4-20x^3+12x^2+96x-110); (1-x^2)^(1/2);
 ln(x)/ln(2); 1+x+x^2/2+x^3/6; 30000/((2*p)^.5*.6)*exp(-(x-5.6)^2/2/.6^2).</p>
 <p>Los campos de los ejes también aceptan fórmulas: 2pi, pi/2, 1/3.</p>)ajuda";
 
 } // namespace
 
-std::string_view TextAjudaFormules(Llengua llengua) {
-    return llengua == Llengua::Castella ? AjudaCastella : AjudaCatala;
+std::string TextAjudaFormules(Llengua llengua) {
+    const bool castella = llengua == Llengua::Castella;
+    std::string text(castella ? IniciCastella : IniciCatala);
+    text += "<table cellspacing=\"0\" cellpadding=\"1\" style=\"margin-left:8px\">\n";
+    for (const FuncioAjuda& f : Funcions) {
+        text += "<tr><td width=\"130\">";
+        text += f.nom;
+        text += "</td><td>";
+        text += castella ? f.castella : f.catala;
+        text += "</td></tr>\n";
+    }
+    text += "</table>\n";
+    text += castella ? FinalCastella : FinalCatala;
+    return text;
 }
 
 std::string_view TitolAjudaFormules(Llengua llengua) {

@@ -4,12 +4,13 @@
 
 #include "app/Missatges.h"
 
+#include <string>
 #include <string_view>
 
 namespace tracima {
 
 // Spanish for Castella, Catalan for every other language.
-std::string_view TextAjudaFormules(Llengua llengua);
+std::string TextAjudaFormules(Llengua llengua);
 // The caption of the reference window.
 std::string_view TitolAjudaFormules(Llengua llengua);
 
