@@ -26,31 +26,28 @@ int ColumnaDelLimit(const EixosFuncions& e, double limit) {
 }
 
 int ValidarLimits(const ContextAnalisi& ctx, const Parametres& p, std::string_view inicial,
-                  std::string_view final, double& a, double& b) {
+                  std::string_view final, double& a, double& b, int* campErroni) {
     const auto& m = ctx.missatges;
-    auto& w = ctx.finestra;
     const EixosFuncions& e = ctx.eixos;
+    auto falla = [&](int slot, int camp) {
+        if (campErroni) *campErroni = camp;
+        ctx.finestra.MostrarMissatge(m.Missatge(slot));
+        return 1;
+    };
     double va = 0, vb = 0;
-    if (CalcularExpressio(inicial, p, va) != 0) {
-        w.MostrarMissatge(m.Missatge(MissatgeErrorXInicial));
-        return 1;
-    }
+    if (CalcularExpressio(inicial, p, va) != 0) return falla(MissatgeErrorXInicial, 0);
     va = ArrodonirComText(va);
-    if (CalcularExpressio(final, p, vb) != 0) {
-        w.MostrarMissatge(m.Missatge(MissatgeErrorXFinal));
-        return 1;
-    }
+    if (CalcularExpressio(final, p, vb) != 0) return falla(MissatgeErrorXFinal, 1);
     vb = ArrodonirComText(vb);
-    const std::pair<bool, int> proves[] = {{va < e.XOrigen, MissatgeXInicialMassaPetit},
-                                           {va > e.XFinal, MissatgeXInicialMassaGran},
-                                           {vb < e.XOrigen, MissatgeXFinalMassaPetit},
-                                           {vb > e.XFinal, MissatgeXFinalMassaGran}};
-    for (const auto& [falla, slot] : proves) {
-        if (falla) {
-            w.MostrarMissatge(m.Missatge(slot));
-            return 1;
-        }
-    }
+    const struct {
+        bool falla;
+        int slot, camp;
+    } proves[] = {{va < e.XOrigen, MissatgeXInicialMassaPetit, 0},
+                  {va > e.XFinal, MissatgeXInicialMassaGran, 0},
+                  {vb < e.XOrigen, MissatgeXFinalMassaPetit, 1},
+                  {vb > e.XFinal, MissatgeXFinalMassaGran, 1}};
+    for (const auto& prova : proves)
+        if (prova.falla) return falla(prova.slot, prova.camp);
     a = va;
     b = vb;
     return 0;

@@ -14,9 +14,10 @@ int ColumnaDelLimit(const EixosFuncions& e, double limit);
 // The "D'acord" checks of the limits bar: both texts are formulas (evaluated at
 // X = 0 with `p`), rounded to 6 decimals and kept within [X origin, X final].
 // Returns 0 with `a`, `b` set, or 1 after showing the message of the first
-// failing check (the bar stays open).
+// failing check (the bar stays open); `campErroni`, when given, receives the
+// field that failed: 0 the initial x, 1 the final x.
 int ValidarLimits(const ContextAnalisi& ctx, const Parametres& p, std::string_view inicial,
-                  std::string_view final, double& a, double& b);
+                  std::string_view final, double& a, double& b, int* campErroni = nullptr);
 
 class CalculIntegral {
   public:

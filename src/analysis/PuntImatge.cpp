@@ -197,6 +197,35 @@ int MarcarClic(ContextAnalisi& ctx, int px, int py) {
     return 0;
 }
 
+std::optional<int> PixelXPunt(const ContextPunt& ctx) {
+    double x = 0;
+    if (CalcularExpressio(ctx.panell.TextX, ctx.parametres, x) != 0) return std::nullopt;
+    return ArrodonirPixel(ctx.analisi.eixos.XLogic(x) * ctx.analisi.vista.EscalaX);
+}
+
+int ArrossegarPunt(ContextPunt& ctx, int px) {
+    const EixosFuncions& e = ctx.analisi.eixos;
+    const ValorsVista& v = ctx.analisi.vista;
+    const std::optional<int> p = PixelXPunt(ctx);
+    double x = 0;
+    if (!p || CalcularExpressio(ctx.panell.TextX, ctx.parametres, x) != 0) return 1;
+    const double pas = ArrodonirPerMostrar(e.XUnitat / e.PasLogicX);
+    if (!(pas > 0)) return 1;
+    const double objectiu =
+        (ArrodonirPixel(v.EscalaX > 0 ? px / v.EscalaX : 0) - e.OrigenLogicX) / e.PasLogicX * e.XUnitat;
+    const int sentit = *p < px ? 1 : *p > px ? -1 : 0;
+    // One step at least. A drag starts on the point's line, inside the window, so
+    // the pointer is at most a few hundred columns away; the bound only keeps a
+    // point far off screen from walking for ever.
+    for (int n = 0; sentit != 0 && n < 2000; ++n) {
+        x += sentit * pas;
+        ctx.panell.TextX = NumeroAText(x);
+        AcceptarPunt(ctx);
+        if (sentit > 0 ? !(x <= objectiu) : !(x >= objectiu)) break;
+    }
+    return 0;
+}
+
 void CancellarPunt(ContextPunt& ctx) {
     ctx.panell.Visible = false;
     ctx.analisi.finestra.FixarTitolFinestra(ctx.analisi.textFuncio);

@@ -8,6 +8,7 @@
 #include "engine/UnitCalcular.h"
 #include "functionset/UnitVariables.h"
 
+#include <optional>
 #include <string>
 
 namespace tracima {
@@ -52,6 +53,16 @@ int AcceptarPunt(ContextPunt& ctx);
 // Returns 0 when the x moved, 1 when it is at a limit or the text does not
 // evaluate (nothing happens).
 int MourePunt(ContextPunt& ctx, bool amunt);
+
+// A drag of the point's vertical line to pointer pixel x `px`: the point walks one
+// column step at a time (each step accepted, so each is drawn) until it reaches
+// the world x of the pointer's column. Returns 0, or 1 when the x text does not
+// evaluate or the step is 0 (nothing happens).
+int ArrossegarPunt(ContextPunt& ctx, int px);
+
+// Pixel x of the panel's point (of its vertical line), or nothing when the x
+// text does not evaluate.
+std::optional<int> PixelXPunt(const ContextPunt& ctx);
 
 // "Cancel.lar": hides the panel and restores the caption; AnalisiActiva stays.
 void CancellarPunt(ContextPunt& ctx);

@@ -3,6 +3,9 @@
 #include "app/EstructuraMenus.h"
 #include "app/UnitFormParlantDe.h"
 #include "app/UnitPlataformaDependent.h"
+#include "analysis/Integrals.h"
+#include "analysis/UnitFormIntegrals.h"
+#include "analysis/UnitFormPuntsSingulars.h"
 #include "functionset/UnitFormCanviDeParametres.h"
 #include "functionset/UnitFormEntradaDeDades.h"
 #include "functionset/UnitFormUnaFuncio.h"
@@ -48,6 +51,9 @@ void FixarTitol(QObject* objecte, const QString& text) {
         QString nom = text;
         nom.remove(QRegularExpression(QStringLiteral("&(?!&)")));
         widget->setAccessibleName(nom);
+        // A box is named by its label.
+        if (auto* etiqueta = qobject_cast<QLabel*>(widget); etiqueta && etiqueta->buddy())
+            etiqueta->buddy()->setAccessibleName(nom);
     }
 }
 
@@ -76,12 +82,29 @@ TFormPrincipal::TFormPrincipal(Serveis& serveis, QWidget* pare)
     grafic_->setObjectName(QStringLiteral("Grafic"));
     setCentralWidget(grafic_);
     // FormResize: a new buffer is drawn from the state at once.
-    grafic_->EnNouBuffer = [this] { Repintar(); };
+    grafic_->EnNouBuffer = [this] {
+        ColocarPanelPunt();
+        Repintar();
+    };
+    grafic_->EnPremerRatoli = [this](QMouseEvent* e) { RatoliPremut(e); };
+    grafic_->EnMoureRatoli = [this](QMouseEvent* e) { RatoliMogut(e); };
+    grafic_->EnDeixarRatoli = [this](QMouseEvent* e) { RatoliDeixat(e); };
+    timerTracat_ = new QTimer(this);
+    timerTracat_->setObjectName(QStringLiteral("TimerTrassarElsCalculs"));
+    timerTracat_->setSingleShot(true);
+    connect(timerTracat_, &QTimer::timeout, this, &TFormPrincipal::PasTracat);
+    CrearPanelPunt();
     CrearMenus();
     ConnectarComandes();
     // The dialogs live as long as the window.
     entrada_ = new TFormEntradaDeDades(estat_, serveis_, this);
     parlantDe_ = new TFormParlantDe(estat_.Missatges, this);
+    pausa_ = new TFormPuntsSingulars(this);
+    integrals_ = new TFormIntegrals(
+        [this](const std::string& inicial, const std::string& final, double& a, double& b, int& camp) {
+            return ValidarLimits(ContextCalcul(), estat_.Parametres(), inicial, final, a, b, &camp);
+        },
+        this);
     parametres_ = new TFormCanviDeParametres(estat_, [this] { AplicarFuncionsFinestra(); }, this);
     unaFuncio_ = new TFormUnaFuncio(estat_, serveis_, *entrada_, [this] { AplicarTextosDeLesCaixes(); }, this);
 
@@ -141,6 +164,9 @@ void TFormPrincipal::CrearMenus() {
             accio->setObjectName(nom);
             if (!e.drecera.empty()) accio->setShortcut(QKeySequence(Text(e.drecera)));
             accio->setCheckable(e.tipus != TipusElementMenu::Comanda);
+            // No command runs inside a traced scan: the scan ends before the
+            // command (this connection is the item's first).
+            connect(accio, &QAction::triggered, this, [this] { AturarCalculEnMarxa(); });
             on->addAction(accio);
             accions_.insert(nom, accio);
             break;
@@ -249,6 +275,7 @@ void TFormPrincipal::closeEvent(QCloseEvent* e) {
     // FormClose: stop a running scan and remember the language; a failed write
     // is not reported.
     estat_.Resultats.AturarCalcul = true;
+    AturarCalculEnMarxa();
     EscriureLlenguaConfiguracio(ValorLlenguaConfiguracio());
     e->accept();
 }
@@ -259,7 +286,21 @@ void TFormPrincipal::MostrarMissatge(std::string_view text) {
 
 std::string_view TFormPrincipal::TitolPrograma() const { return estat_.Missatges.TitolPrograma(); }
 
-void TFormPrincipal::AmagarPanelImatgeDerivada() {}
+Llenc& TFormPrincipal::Canvas() { return grafic_->Llenc(); }
+
+void TFormPrincipal::DibuixarEixos() {
+    tracima::DibuixarEixos(grafic_->Llenc(), estat_.Funcions.Eixos, estat_.Opcions, estat_.Vista);
+}
+
+void TFormPrincipal::DibuixarResultats() {
+    tracima::DibuixarResultats(grafic_->Llenc(), estat_.Resultats, estat_.Funcions.Eixos, estat_.Opcions,
+                               estat_.Vista);
+}
+
+void TFormPrincipal::DibuixarEtiqueta(int index) {
+    tracima::DibuixarEtiqueta(grafic_->Llenc(), estat_.Resultats, index, estat_.Funcions.Eixos,
+                              estat_.Opcions, estat_.Vista);
+}
 
 void TFormPrincipal::Repintar() {
     tracima::Repintar(grafic_->Llenc(), estat_.Funcions, estat_.Opcions, estat_.Vista,

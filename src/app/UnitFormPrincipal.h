@@ -4,6 +4,7 @@
 // command does is in UnitFormPrincipalComandes.cpp.
 #pragma once
 
+#include "analysis/PuntImatge.h"
 #include "app/EstatPrincipal.h"
 #include "app/ServeisQt.h"
 #include "engine/UnitCalcular.h"
@@ -13,23 +14,31 @@
 #include <QHash>
 #include <QMainWindow>
 
+#include <functional>
 #include <string>
 #include <string_view>
 
 class QAction;
+class QFrame;
+class QLabel;
+class QLineEdit;
 class QMenu;
+class QMouseEvent;
+class QTimer;
 
 namespace tracima {
 
 class TFormCanviDeParametres;
 class TFormEntradaDeDades;
+class TFormIntegrals;
 class TFormParlantDe;
+class TFormPuntsSingulars;
 class TFormUnaFuncio;
 
 // Initial bounds of the main window, outer size in pixels.
 constexpr int EsquerraInicial = 30, DaltInicial = 50, AmpladaInicial = 512, AlcadaInicial = 403;
 
-class TFormPrincipal : public QMainWindow, public FinestraGrafic {
+class TFormPrincipal : public QMainWindow, public FinestraGrafic, public FinestraCalcul {
     Q_OBJECT
   public:
     // FormCreate: bounds, the function set reset and prepared, results empty,
@@ -66,14 +75,34 @@ class TFormPrincipal : public QMainWindow, public FinestraGrafic {
     void AplicarDisponibilitat();
     // Left 30, top 50, 512 x 403 outer size (a maximised window is restored first).
     void ColocarLimitsInicials();
-    // A message box with the program title and the information icon.
-    void MostrarMissatge(std::string_view text);
-
-    // FinestraGrafic
+    // FinestraGrafic and FinestraCalcul: the graph's back buffer, the caption,
+    // message boxes (program title, information icon) and the pause dialog.
     std::string_view TitolPrograma() const override;
     void AmagarPanelImatgeDerivada() override;
     void Repintar() override;
     void FixarTitolFinestra(std::string_view text) override;
+    Llenc& Canvas() override;
+    void DibuixarEixos() override;
+    void DibuixarResultats() override;
+    void DibuixarEtiqueta(int index) override;
+    bool PreguntarPausa(std::string_view text) override;
+    void MostrarMissatge(std::string_view text) override;
+
+    // The analysis commands (UnitFormPrincipalTracat.cpp): 2..7 and 9..19 run
+    // their scans, traced on the timer or at once; 1 and 8 open the point panel.
+    // A scan still running is ended first.
+    void ExecutarAnalisi(int analisi);
+    // The wait between two traced columns, in milliseconds (50; tests shorten it).
+    int IntervalTracat = 50;
+    bool CalculEnMarxa() const;
+    // Ends a running traced scan where it is (no closing steps).
+    void AturarCalculEnMarxa();
+    // The point panel as it stands.
+    const PanellPunt& PanellDelPunt() const { return panell_; }
+    // Its "D'acord", its "Cancel.lar" and one step of its up/down control.
+    void PanelAcceptar();
+    void PanelCancelar();
+    void PanelPas(bool amunt);
 
     // The language value written to the settings file on closing.
     std::string_view ValorLlenguaConfiguracio() const;
@@ -81,6 +110,8 @@ class TFormPrincipal : public QMainWindow, public FinestraGrafic {
   protected:
     void closeEvent(QCloseEvent* e) override;
     void showEvent(QShowEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    bool eventFilter(QObject* objecte, QEvent* e) override;
 
   private:
     void CrearMenus();
@@ -88,6 +119,23 @@ class TFormPrincipal : public QMainWindow, public FinestraGrafic {
     void AplicarTitols();
     void AplicarMarques();
     void ActualitzarDescripcioGrafic();
+
+    // The analyses' context: the single function (or F when none is defined).
+    ContextAnalisi ContextCalcul();
+    ContextPunt ContextDelPunt(ContextAnalisi& ctx);
+    // Runs a started stepper: at once untraced, one column per timer tick traced.
+    void ComencarPassos(std::function<ResultatPas()> pas);
+    void PasTracat();
+    bool DemanarText(std::string_view titol, std::string_view pregunta, std::string& text);
+    void IniciarPuntImatge(int analisi);
+
+    // The point panel and the mouse (UnitFormPrincipalRatoli.cpp).
+    void CrearPanelPunt();
+    void ColocarPanelPunt();
+    void SincronitzarPanel();
+    void RatoliPremut(QMouseEvent* e);
+    void RatoliMogut(QMouseEvent* e);
+    void RatoliDeixat(QMouseEvent* e);
 
     // Commands (UnitFormPrincipalComandes.cpp).
     void MenuCanviarFuncionsOParametresClick();
@@ -118,6 +166,18 @@ class TFormPrincipal : public QMainWindow, public FinestraGrafic {
     TFormParlantDe* parlantDe_ = nullptr;
     TFormCanviDeParametres* parametres_ = nullptr;
     TFormUnaFuncio* unaFuncio_ = nullptr;
+    TFormPuntsSingulars* pausa_ = nullptr;
+    TFormIntegrals* integrals_ = nullptr;
+    QTimer* timerTracat_ = nullptr;
+    std::function<ResultatPas()> pas_; // the traced scan running, if any
+    bool passant_ = false;             // inside one of its steps
+    std::string textAntiimatge_, textFuncioIntegral_;
+    PanellPunt panell_;
+    Calculador calcPunt_;
+    QFrame* panelPunt_ = nullptr;
+    QLineEdit* editX_ = nullptr;
+    QLabel* labelY_ = nullptr;
+    int EstatArrossegament = 0;
     QHash<QString, QAction*> accions_;
     QHash<QString, QMenu*> menus_;
     bool limitsAjustats_ = false; // the first show has happened

@@ -29,6 +29,31 @@ void TFormPrincipal::ConnectarComandes() {
               &TFormPrincipal::MenuExecutarUnNouTracimaPeraWin32Click);
     connectar("MenuParlantDe", &TFormPrincipal::MenuParlantDeClick);
 
+    // The analysis commands, by the number of their analysis.
+    const std::pair<const char*, int> analisis[] = {
+        {"MenuImatge", AnalisiImatge},
+        {"MenuAntiimatge", AnalisiAntiimatge},
+        {"MenuArrels", AnalisiArrels},
+        {"MenuDiscontinuitatsAillades", AnalisiDiscontinuitats},
+        {"MenuMaxims", AnalisiMaxims},
+        {"MenuMinims", AnalisiMinims},
+        {"MenuPuntsDinflexio", AnalisiInflexio},
+        {"MenuDerivadaEnUnPunt", AnalisiDerivadaPunt},
+        {"MenuIntegralDefinida", AnalisiIntegralDefinida},
+        {"MenuIntegralDeLinia", AnalisiIntegralLinia},
+        {"MenuIntervalsDeCreixement", AnalisiCreixement},
+        {"MenuIntervalsDeDecreixement", AnalisiDecreixement},
+        {"MenuIntervalsDeConcavitat", AnalisiConcavitat},
+        {"MenuIntervalsDeConvexitat", AnalisiConvexitat},
+        {"MenuFuncioDerivada", AnalisiDerivada},
+        {"MenuSegonaDerivada", AnalisiSegonaDerivada},
+        {"MenuFuncioIntegral", AnalisiFuncioIntegral},
+        {"MenuTalls", AnalisiTalls},
+        {"MenuArea", AnalisiArea},
+    };
+    for (const auto& [nom, analisi] : analisis)
+        if (QAction* a = Accio(nom)) connect(a, &QAction::triggered, this, [this, analisi] { ExecutarAnalisi(analisi); });
+
     for (auto it = accions_.cbegin(); it != accions_.cend(); ++it) {
         const QString nom = it.key();
         const std::string nomText = nom.toStdString();
