@@ -12,6 +12,9 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFontMetrics>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
 
 #include <benchmark/benchmark.h>
 
@@ -132,6 +135,50 @@ void TeclaParametre(benchmark::State& state) {
     }
 }
 
+// Answers for the commands' input boxes: the anti-image's value and the
+// integral function's start.
+struct ServeisBanc : ServeisQt {
+    bool DemanarText(QWidget*, const QString&, const QString&, QString& text) override {
+        text = QStringLiteral("1");
+        return true;
+    }
+    void MostrarMissatge(QWidget*, const QString&, const QString&, IconaMissatge) override {}
+};
+
+// One analysis command, untraced, from the menu item to the window repainted on
+// screen, with the graph at 1280 x 920; the limits bar is answered as it opens.
+void ComandaAnalisi(benchmark::State& state, const char* accio, bool dues) {
+    Aplicacio();
+    ServeisBanc serveis;
+    TFormPrincipal f(serveis);
+    f.IniciarLlengua("Catala");
+    f.show();
+    f.resize(1280, 920);
+    QApplication::processEvents();
+    const QSize falta = QSize(1280, 920) - f.Grafic()->size();
+    f.resize(f.size() + falta);
+    QApplication::processEvents();
+    f.Estat().Funcions.Slots[0].Text = "3*sin(2x)+x/4";
+    if (dues) f.Estat().Funcions.Slots[1].Text = "x^2/8-2";
+    f.AplicarFuncionsFinestra();
+    f.Estat().Opcions.MenuTrassarElsCalculs = false;
+    QTimer limits;
+    QObject::connect(&limits, &QTimer::timeout, [] {
+        QWidget* w = QApplication::activeModalWidget();
+        if (w == nullptr || w->objectName() != "FormIntegrals") return;
+        w->findChild<QLineEdit*>("EditInicial")->setText("-7");
+        w->findChild<QLineEdit*>("EditFinal")->setText("7");
+        w->findChild<QPushButton*>("BitBtnContinuar")->click();
+    });
+    limits.start(0);
+    QAction* a = f.Accio(accio);
+    for (auto _ : state) {
+        a->trigger();
+        QApplication::processEvents();
+    }
+    state.counters["client"] = f.Grafic()->width();
+}
+
 // Construction, the language handler, show, and the events until the graph's
 // first frame is on its back buffer; the window is destroyed outside the timing.
 void IniciFinestra(benchmark::State& state) {
@@ -158,6 +205,15 @@ const bool kRegistrats = [] {
                 ->Arg(i)
                 ->Unit(benchmark::kMicrosecond);
         }
+    }
+    for (const char* accio : {"MenuAntiimatge", "MenuArrels", "MenuDiscontinuitatsAillades", "MenuMaxims",
+                              "MenuMinims", "MenuPuntsDinflexio", "MenuIntegralDefinida", "MenuIntegralDeLinia",
+                              "MenuIntervalsDeCreixement", "MenuIntervalsDeDecreixement",
+                              "MenuIntervalsDeConcavitat", "MenuIntervalsDeConvexitat", "MenuFuncioDerivada",
+                              "MenuSegonaDerivada", "MenuFuncioIntegral", "MenuTalls", "MenuArea"}) {
+        const bool dues = std::string_view(accio) == "MenuTalls" || std::string_view(accio) == "MenuArea";
+        benchmark::RegisterBenchmark((std::string("Comanda/tracima/") + accio).c_str(), ComandaAnalisi, accio, dues)
+            ->Unit(benchmark::kMicrosecond);
     }
     benchmark::RegisterBenchmark("Parametres/tracima/tecla-1280x920", TeclaParametre)
         ->Unit(benchmark::kMicrosecond);

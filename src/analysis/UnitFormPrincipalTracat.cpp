@@ -39,10 +39,15 @@ void TFormPrincipal::AturarCalculEnMarxa() {
 
 void TFormPrincipal::ComencarPassos(std::function<ResultatPas()> pas) {
     if (!estat_.Opcions.MenuTrassarElsCalculs) {
+        // Untraced, nothing is seen before the end: the scan draws on a canvas that
+        // keeps nothing, and one repaint from the state shows the result (with the
+        // caption rule of a repaint only when the scan asked for one).
+        diferit_ = true;
+        repintDemanat_ = false;
         while (pas() == ResultatPas::Continua) {
         }
-        grafic_->update();
-        ActualitzarDescripcioGrafic();
+        diferit_ = false;
+        RepintarGrafic(repintDemanat_);
         return;
     }
     pas_ = std::move(pas);

@@ -286,25 +286,38 @@ void TFormPrincipal::MostrarMissatge(std::string_view text) {
 
 std::string_view TFormPrincipal::TitolPrograma() const { return estat_.Missatges.TitolPrograma(); }
 
-Llenc& TFormPrincipal::Canvas() { return grafic_->Llenc(); }
+Llenc& TFormPrincipal::Canvas() {
+    if (!diferit_) return grafic_->Llenc();
+    llencDiferit_.amplada = grafic_->Llenc().AmpladaClient();
+    llencDiferit_.alcada = grafic_->Llenc().AlcadaClient();
+    return llencDiferit_;
+}
 
 void TFormPrincipal::DibuixarEixos() {
+    if (diferit_) return;
     tracima::DibuixarEixos(grafic_->Llenc(), estat_.Funcions.Eixos, estat_.Opcions, estat_.Vista);
 }
 
 void TFormPrincipal::DibuixarResultats() {
+    if (diferit_) return;
     tracima::DibuixarResultats(grafic_->Llenc(), estat_.Resultats, estat_.Funcions.Eixos, estat_.Opcions,
                                estat_.Vista);
 }
 
 void TFormPrincipal::DibuixarEtiqueta(int index) {
+    if (diferit_) return;
     tracima::DibuixarEtiqueta(grafic_->Llenc(), estat_.Resultats, index, estat_.Funcions.Eixos,
                               estat_.Opcions, estat_.Vista);
 }
 
 void TFormPrincipal::Repintar() {
-    tracima::Repintar(grafic_->Llenc(), estat_.Funcions, estat_.Opcions, estat_.Vista,
-                      estat_.Resultats, this);
+    if (diferit_) repintDemanat_ = true;
+    else RepintarGrafic(true);
+}
+
+void TFormPrincipal::RepintarGrafic(bool titol) {
+    tracima::Repintar(grafic_->Llenc(), estat_.Funcions, estat_.Opcions, estat_.Vista, estat_.Resultats,
+                      titol ? this : nullptr);
     grafic_->update();
     ActualitzarDescripcioGrafic();
 }

@@ -38,6 +38,15 @@ class TFormUnaFuncio;
 // Initial bounds of the main window, outer size in pixels.
 constexpr int EsquerraInicial = 30, DaltInicial = 50, AmpladaInicial = 512, AlcadaInicial = 403;
 
+// A canvas that draws nothing but has the graph's size: what an untraced scan
+// draws on, since only its end is shown.
+class LlencSenseDibuix : public LlencBuit {
+  public:
+    int amplada = 640, alcada = 460;
+    int AmpladaClient() const override { return amplada; }
+    int AlcadaClient() const override { return alcada; }
+};
+
 class TFormPrincipal : public QMainWindow, public FinestraGrafic, public FinestraCalcul {
     Q_OBJECT
   public:
@@ -119,6 +128,8 @@ class TFormPrincipal : public QMainWindow, public FinestraGrafic, public Finestr
     void AplicarTitols();
     void AplicarMarques();
     void ActualitzarDescripcioGrafic();
+    // The full repaint; with `titol` the caption follows the repaint's rule.
+    void RepintarGrafic(bool titol);
 
     // The analyses' context: the single function (or F when none is defined).
     ContextAnalisi ContextCalcul();
@@ -171,6 +182,9 @@ class TFormPrincipal : public QMainWindow, public FinestraGrafic, public Finestr
     QTimer* timerTracat_ = nullptr;
     std::function<ResultatPas()> pas_; // the traced scan running, if any
     bool passant_ = false;             // inside one of its steps
+    bool diferit_ = false;             // an untraced scan runs: drawing waits for its end
+    bool repintDemanat_ = false;       // the deferred scan asked for a repaint
+    LlencSenseDibuix llencDiferit_;
     std::string textAntiimatge_, textFuncioIntegral_;
     PanellPunt panell_;
     Calculador calcPunt_;

@@ -95,6 +95,16 @@ void LlencQt::LiniaA(int x, int y) {
     const QPoint inici = posicio_;
     posicio_ = fi;
     if (fi == inici) return;
+    if (gruix_ == 1 && estil_ == EstilLlapis::Continu && (fi.x() == inici.x() || fi.y() == inici.y())) {
+        // A horizontal or vertical one-pixel line is a one-pixel rectangle from the
+        // start to the pixel before the end: the fastest fill there is.
+        const int x0 = std::min(inici.x(), fi.x() + (fi.x() < inici.x() ? 1 : 0));
+        const int x1 = std::max(inici.x(), fi.x() - (fi.x() > inici.x() ? 1 : 0));
+        const int y0 = std::min(inici.y(), fi.y() + (fi.y() < inici.y() ? 1 : 0));
+        const int y1 = std::max(inici.y(), fi.y() - (fi.y() > inici.y() ? 1 : 0));
+        p_->fillRect(QRect(QPoint(x0, y0), QPoint(x1, y1)), color_);
+        return;
+    }
     if (gruix_ == 1 && dpr_ == 1.0) {
         // One pixel on a plain buffer: the raster engine's own line, both ends
         // painted, to the pixel before the end along the major axis.
