@@ -7,6 +7,7 @@
 #include "app/Document.h"
 #include "app/Missatges.h"
 #include "functionset/UnitVariables.h"
+#include "numeric/DialegsNumerics.h"
 #include "view/OpcionsVista.h"
 
 #include <string>
@@ -36,6 +37,9 @@ struct EstatPrincipal {
     // The message table, the captions of the current language and the checked
     // language item.
     TaulaMissatges Missatges;
+    // What the numeric-function chooser and the table dialogs share: the chosen
+    // function, the working table, the acceptance flags.
+    EstatNumerica Numerica;
     // The file "Desar" writes to; "SenseNom.trc" while the document was never saved.
     std::string NomDocument{NomDocumentSenseNom};
 

@@ -9,6 +9,10 @@
 #include "functionset/UnitFormCanviDeParametres.h"
 #include "functionset/UnitFormEntradaDeDades.h"
 #include "functionset/UnitFormUnaFuncio.h"
+#include "numeric/UnitFormCoeficientsRegressio.h"
+#include "numeric/UnitFormInterpolacioIntroduirValors.h"
+#include "numeric/UnitFormQuinaEsNumerica.h"
+#include "numeric/UnitFormRegressioIntroduirValors.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -98,6 +102,11 @@ TFormPrincipal::TFormPrincipal(Serveis& serveis, QWidget* pare)
     ConnectarComandes();
     // The dialogs live as long as the window.
     entrada_ = new TFormEntradaDeDades(estat_, serveis_, this);
+    coeficients_ = new TFormCoeficients(estat_.Missatges, serveis_, this);
+    interpolacio_ = new TFormNumericaInterpolacio(estat_, serveis_, *entrada_, [this] { AplicarMarques(); }, this);
+    regressio_ = new TFormNumericaRegressio(estat_, serveis_, *entrada_, *coeficients_, this);
+    quina_ = new TFormQuinaEsNumerica(estat_, *interpolacio_, *regressio_, this);
+    entrada_->EnFuncioNumerica = [this] { FuncioNumericaClick(); };
     parlantDe_ = new TFormParlantDe(estat_.Missatges, this);
     pausa_ = new TFormPuntsSingulars(this);
     integrals_ = new TFormIntegrals(

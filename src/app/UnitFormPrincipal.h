@@ -29,6 +29,10 @@ class QTimer;
 namespace tracima {
 
 class TFormCanviDeParametres;
+class TFormCoeficients;
+class TFormNumericaInterpolacio;
+class TFormNumericaRegressio;
+class TFormQuinaEsNumerica;
 class TFormEntradaDeDades;
 class TFormIntegrals;
 class TFormParlantDe;
@@ -65,6 +69,10 @@ class TFormPrincipal : public QMainWindow, public FinestraGrafic, public Finestr
     TFormEntradaDeDades* EntradaDeDades() const { return entrada_; }
     TFormUnaFuncio* UnaFuncio() const { return unaFuncio_; }
     TFormCanviDeParametres* CanviDeParametres() const { return parametres_; }
+    TFormQuinaEsNumerica* QuinaEsNumerica() const { return quina_; }
+    TFormNumericaInterpolacio* NumericaInterpolacio() const { return interpolacio_; }
+    TFormNumericaRegressio* NumericaRegressio() const { return regressio_; }
+    TFormCoeficients* Coeficients() const { return coeficients_; }
     // The menu item or menu with this objectName (nullptr if none).
     QAction* Accio(std::string_view component) const;
     QMenu* Menu(std::string_view component) const;
@@ -155,6 +163,11 @@ class TFormPrincipal : public QMainWindow, public FinestraGrafic, public Finestr
     // The data entry dialog's six function boxes into the function texts, then
     // AplicarFuncions and a repaint.
     void AplicarTextosDeLesCaixes();
+    // The data entry dialog's "Funció numèrica": the chooser, then the question on
+    // the axis extremes after an accepted table.
+    void FuncioNumericaClick();
+    void MenuNomsPuntsClick();
+    void MenuEquaciDeRegressioClick();
     void MenuSortirClick();
     void MenuCopiarAlaCarpetaClick();
     void MenuNetejarClick();
@@ -174,6 +187,10 @@ class TFormPrincipal : public QMainWindow, public FinestraGrafic, public Finestr
     Calculador calc_;
     GraficQt* grafic_ = nullptr;
     TFormEntradaDeDades* entrada_ = nullptr;
+    TFormCoeficients* coeficients_ = nullptr;
+    TFormQuinaEsNumerica* quina_ = nullptr;
+    TFormNumericaInterpolacio* interpolacio_ = nullptr;
+    TFormNumericaRegressio* regressio_ = nullptr;
     TFormParlantDe* parlantDe_ = nullptr;
     TFormCanviDeParametres* parametres_ = nullptr;
     TFormUnaFuncio* unaFuncio_ = nullptr;

@@ -6,6 +6,9 @@
 #include "functionset/UnitFormCanviDeParametres.h"
 #include "functionset/UnitFormEntradaDeDades.h"
 #include "functionset/UnitFormUnaFuncio.h"
+#include "numeric/UnitFormInterpolacioIntroduirValors.h"
+#include "numeric/UnitFormQuinaEsNumerica.h"
+#include "engine/UnitTools.h"
 
 #include <QAction>
 
@@ -19,6 +22,7 @@ void TFormPrincipal::ConnectarComandes() {
     connectar("MenuCanviarUnaFuncio", &TFormPrincipal::MenuCanviarUnaFuncioClick);
     connectar("MenuCanviarParametres", &TFormPrincipal::MenuCanviarParametresClick);
     connectar("MenuSortir", &TFormPrincipal::MenuSortirClick);
+    connectar("MenuEquaciDeRegressio", &TFormPrincipal::MenuEquaciDeRegressioClick);
     connectar("MenuCopiarAlaCarpeta", &TFormPrincipal::MenuCopiarAlaCarpetaClick);
     connectar("MenuNetejar", &TFormPrincipal::MenuNetejarClick);
     connectar("MenuErrorEnElsCalculs", &TFormPrincipal::MenuErrorEnElsCalculsClick);
@@ -57,7 +61,9 @@ void TFormPrincipal::ConnectarComandes() {
     for (auto it = accions_.cbegin(); it != accions_.cend(); ++it) {
         const QString nom = it.key();
         const std::string nomText = nom.toStdString();
-        if (MarcaDeMenu(estat_, nomText) != nullptr)
+        if (nomText == "MenuNomsPunts")
+            connect(it.value(), &QAction::triggered, this, &TFormPrincipal::MenuNomsPuntsClick);
+        else if (MarcaDeMenu(estat_, nomText) != nullptr)
             connect(it.value(), &QAction::triggered, this, [this, nom] { MarcaClick(nom); });
         for (int l = 0; l < NombreLlengues; ++l)
             if (ComponentLlengua(static_cast<Llengua>(l)) == nomText)
@@ -99,6 +105,50 @@ void TFormPrincipal::AplicarTextosDeLesCaixes() {
 
 void TFormPrincipal::MenuSortirClick() { close(); }
 
+void TFormPrincipal::FuncioNumericaClick() {
+    quina_->exec();
+    if (!CalPreguntarExtrems(estat_.Numerica)) return;
+    const int i = std::clamp(estat_.Numerica.FuncioTriada, 1, NombreSlotsFuncio) - 1;
+    const ExtremsSuggerits e = SuggerirExtremsEixos(estat_.Funcions.Slots[static_cast<std::size_t>(i)].Numerica);
+    // The text's line breaks are LF CR pairs; on screen they are plain line breaks.
+    QString text = QString::fromStdString(TextPreguntaExtrems(e, estat_.Missatges));
+    text.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
+    const std::string_view titol = estat_.Missatges.Missatge(MissatgeModificarExtrems);
+    if (!serveis_.Preguntar(entrada_, QString::fromUtf8(titol.data(), static_cast<qsizetype>(titol.size())), text,
+                            IconaMissatge::Exclamacio))
+        return;
+    entrada_->FixarTextEix(CaixaOEX, NumeroAText(e.OrigenX));
+    entrada_->FixarTextEix(CaixaFEX, NumeroAText(e.FinalX));
+    entrada_->FixarTextEix(CaixaOEY, NumeroAText(e.OrigenY));
+    entrada_->FixarTextEix(CaixaFEY, NumeroAText(e.FinalY));
+}
+
+void TFormPrincipal::MenuNomsPuntsClick() {
+    NetejarResultats(estat_.Resultats, estat_.Funcions, *this);
+    const int i = std::clamp(estat_.Numerica.FuncioTriada, 1, NombreSlotsFuncio) - 1;
+    CommutarMenuNomesPunts(estat_.Opcions.MenuNomsPunts, interpolacio_->Model().Opcions,
+                           estat_.Funcions.Slots[static_cast<std::size_t>(i)].Numerica);
+    interpolacio_->RefrescarOpcions();
+    AplicarMarques();
+    Repintar();
+}
+
+void TFormPrincipal::MenuEquaciDeRegressioClick() {
+    NetejarResultats(estat_.Resultats, estat_.Funcions, *this);
+    const ConjuntFuncions& cf = estat_.Funcions;
+    if (cf.NombreFuncions != 1 || !cf.FuncioUnica.Existeix()) return;
+    const FuncioNumerica& f = cf.Slots[static_cast<std::size_t>(cf.FuncioUnica.Slot())].Numerica;
+    const TaulaMissatges& m = estat_.Missatges;
+    const std::string text = std::string(m.Missatge(MissatgeCoeficientCorrelacio)) + NumeroAText(f.CoeficientCorrelacio) +
+                             "\r\n\r\nY = " + f.EquacioRegressio + "\r\n\r\n";
+    QString pantalla = QString::fromStdString(text);
+    pantalla.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    const std::string_view titol = m.Missatge(MissatgeCopiarALaCarpeta);
+    if (serveis_.Preguntar(this, QString::fromUtf8(titol.data(), static_cast<qsizetype>(titol.size())), pantalla.trimmed(),
+                           IconaMissatge::Exclamacio))
+        serveis_.CopiarText(QString::fromStdString(text));
+}
+
 void TFormPrincipal::MenuCopiarAlaCarpetaClick() {
     Repintar();
     serveis_.CopiarImatge(grafic_->Llenc().CopiaImatge());
@@ -121,10 +171,6 @@ void TFormPrincipal::MarcaClick(const QString& component) {
     }
     if (nom == "MenuSempreVisible") {
         FixarSempreVisible(this, *marca);
-        return;
-    }
-    if (nom == "MenuNomsPunts") {
-        NetejarResultats(estat_.Resultats, estat_.Funcions, *this);
         return;
     }
     Repintar();

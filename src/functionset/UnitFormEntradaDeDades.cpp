@@ -133,6 +133,11 @@ void TFormEntradaDeDades::FixarTextFuncio(int slot, const std::string& text) {
     funcions_[static_cast<std::size_t>(slot)]->setEditText(QString::fromStdString(text));
 }
 
+void TFormEntradaDeDades::FixarTextEix(int caixa, const std::string& text) {
+    if (caixa < 0 || caixa >= NombreCaixesEix) return;
+    eixos_[static_cast<std::size_t>(caixa)]->setEditText(QString::fromStdString(text));
+}
+
 void TFormEntradaDeDades::GuardarCopies() {
     for (int i = 0; i < NombreSlotsFuncio; ++i) {
         const FuncioNumerica& f = estat_.Funcions.Slots[static_cast<std::size_t>(i)].Numerica;
@@ -190,9 +195,10 @@ void TFormEntradaDeDades::BitBtnIniciarEixosClick() {
         eixos_[static_cast<std::size_t>(i)]->setEditText(QString::fromStdString(caixes.eixos[static_cast<std::size_t>(i)]));
 }
 
-void TFormEntradaDeDades::BitBtnAjudaClick() {
-    const Llengua llengua = estat_.Missatges.LlenguaDelsTextos();
-    QDialog ajuda(this);
+void TFormEntradaDeDades::BitBtnAjudaClick() { MostrarAjudaFormules(this, estat_.Missatges.LlenguaDelsTextos()); }
+
+void MostrarAjudaFormules(QWidget* pare, Llengua llengua) {
+    QDialog ajuda(pare);
     ajuda.setObjectName(QStringLiteral("FormAjudaFormules"));
     ajuda.setWindowTitle(Text(TitolAjudaFormules(llengua)));
     auto* text = new QTextBrowser(&ajuda);
@@ -203,7 +209,7 @@ void TFormEntradaDeDades::BitBtnAjudaClick() {
     QPushButton* tancar = botons->addButton(QString::fromUtf8(llengua == Llengua::Castella ? "Cerrar" : "Tancar"),
                                             QDialogButtonBox::RejectRole);
     tancar->setObjectName(QStringLiteral("BitBtnTancar"));
-    connect(botons, &QDialogButtonBox::rejected, &ajuda, &QDialog::reject);
+    QObject::connect(botons, &QDialogButtonBox::rejected, &ajuda, &QDialog::reject);
     auto* capsa = new QVBoxLayout(&ajuda);
     capsa->addWidget(text);
     capsa->addWidget(botons);

@@ -32,6 +32,7 @@ class TFormEntradaDeDades : public QDialog {
     void FixarCaixes(const CaixesEntrada& caixes);
     std::string TextFuncio(int slot) const;
     void FixarTextFuncio(int slot, const std::string& text);
+    void FixarTextEix(int caixa, const std::string& text);
     // The axis values of the last successful validation.
     const ValidacioEntrada& Validacio() const { return validacio_; }
 
@@ -70,5 +71,8 @@ class TFormEntradaDeDades : public QDialog {
 
 // An editable drop-down box with the given entries, no insertion of typed texts.
 QComboBox* CrearCaixaEditable(QWidget* pare, const QString& nom);
+
+// The reference of the formula language, modal over `pare`, in `llengua`.
+void MostrarAjudaFormules(QWidget* pare, Llengua llengua);
 
 } // namespace tracima
