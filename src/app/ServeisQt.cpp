@@ -1,5 +1,6 @@
 #include "app/ServeisQt.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
@@ -20,12 +21,27 @@ QMessageBox::Icon IconaQt(IconaMissatge icona) {
     return QMessageBox::Information;
 }
 
+// The boxes' buttons in the interface language.
+struct TextsBotons {
+    const char *si, *no, *dacord, *cancelar;
+};
+constexpr TextsBotons Botons[] = {{"Sí", "No", "D'acord", "Cancel.lar"},
+                                  {"Sí", "No", "Aceptar", "Cancelar"}};
+
+void TraduirBotons(QMessageBox& caixa, const TextsBotons& t) {
+    const std::pair<QMessageBox::StandardButton, const char*> botons[] = {
+        {QMessageBox::Yes, t.si}, {QMessageBox::No, t.no}, {QMessageBox::Ok, t.dacord}};
+    for (const auto& [boto, text] : botons)
+        if (QAbstractButton* b = caixa.button(boto)) b->setText(QString::fromUtf8(text));
+}
+
 } // namespace
 
 void ServeisQt::MostrarMissatge(QWidget* pare, const QString& titol, const QString& text,
                                 IconaMissatge icona) {
     QMessageBox caixa(IconaQt(icona), titol, text, QMessageBox::Ok, pare);
     caixa.setObjectName("MissatgeTracima");
+    TraduirBotons(caixa, Botons[castella_ ? 1 : 0]);
     caixa.exec();
 }
 
@@ -33,6 +49,7 @@ bool ServeisQt::Preguntar(QWidget* pare, const QString& titol, const QString& te
                           IconaMissatge icona) {
     QMessageBox caixa(IconaQt(icona), titol, text, QMessageBox::Yes | QMessageBox::No, pare);
     caixa.setObjectName("PreguntaTracima");
+    TraduirBotons(caixa, Botons[castella_ ? 1 : 0]);
     return caixa.exec() == QMessageBox::Yes;
 }
 
@@ -43,6 +60,8 @@ bool ServeisQt::DemanarText(QWidget* pare, const QString& titol, const QString& 
     caixa.setWindowTitle(titol);
     caixa.setLabelText(pregunta);
     caixa.setTextValue(text);
+    caixa.setOkButtonText(QString::fromUtf8(Botons[castella_ ? 1 : 0].dacord));
+    caixa.setCancelButtonText(QString::fromUtf8(Botons[castella_ ? 1 : 0].cancelar));
     if (caixa.exec() != QDialog::Accepted) return false;
     text = caixa.textValue();
     return true;

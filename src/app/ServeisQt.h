@@ -5,6 +5,8 @@
 // returns queued answers.
 #pragma once
 
+#include "app/Missatges.h"
+
 #include <QImage>
 #include <QString>
 
@@ -37,6 +39,8 @@ class Serveis {
     virtual void CopiarText(const QString& text) = 0;
     virtual QString TextCarpeta() = 0;
     virtual void CopiarImatge(const QImage& imatge) = 0;
+    // The language of the buttons of the boxes shown from now on.
+    virtual void FixarLlengua(Llengua) {}
 };
 
 class ServeisQt : public Serveis {
@@ -54,6 +58,10 @@ class ServeisQt : public Serveis {
     void CopiarText(const QString& text) override;
     QString TextCarpeta() override;
     void CopiarImatge(const QImage& imatge) override;
+    void FixarLlengua(Llengua llengua) override { castella_ = llengua == Llengua::Castella; }
+
+  private:
+    bool castella_ = false;
 };
 
 } // namespace tracima

@@ -206,6 +206,7 @@ void TFormPrincipal::AplicarTitols() {
         if (objecte == nullptr) objecte = findChild<QObject*>(nom);
         if (objecte) FixarTitol(objecte, Text(titol.text));
     }
+    serveis_.FixarLlengua(t.LlenguaDelsTextos());
     grafic_->setAccessibleName(QString::fromUtf8(AccessiblesDe(t.LlenguaDelsTextos()).grafic));
     ActualitzarDescripcioGrafic();
 }

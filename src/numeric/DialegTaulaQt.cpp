@@ -3,6 +3,9 @@
 #include "functionset/UnitFormEntradaDeDades.h"
 
 #include <QHBoxLayout>
+#include <QHeaderView>
+#include <QScreen>
+#include <QScrollBar>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -19,7 +22,10 @@ DialegTaulaQt::DialegTaulaQt(const QString& nom, GraellaValors& model, EstatPrin
     setObjectName(nom);
     setModal(true);
     graella_ = new GraellaValorsQt(model_, this);
-    graella_->setMinimumSize(250, 320);
+    // As wide as its columns: the numbers, "X", "F(x)" and the scroll bar.
+    graella_->setFixedWidth(graella_->verticalHeader()->width() + 2 * 80 +
+                            graella_->verticalScrollBar()->sizeHint().width() + 2 * graella_->frameWidth());
+    graella_->setMinimumHeight(320);
     graella_->EnCopiar = [this] { BitBtnCopiarClick(); };
     graella_->EnEnganxar = [this] { BitBtnEnganxarClick(); };
 
@@ -77,6 +83,8 @@ QPushButton* DialegTaulaQt::CrearBoto(const char* nom) {
 
 void DialegTaulaQt::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
+    if (const QScreen* pantalla = screen())
+        move(pantalla->availableGeometry().center() - QPoint(width() / 2, height() / 2));
     graella_->Refrescar();
     graella_->setFocus();
 }

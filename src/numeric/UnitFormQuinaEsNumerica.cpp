@@ -47,6 +47,7 @@ TFormQuinaEsNumerica::TFormQuinaEsNumerica(EstatPrincipal& estat, TFormNumericaI
     capsa->addWidget(grup);
     capsa->addWidget(regressio_b_);
     capsa->addLayout(botons);
+    setMinimumWidth(300);
 }
 
 void TFormQuinaEsNumerica::showEvent(QShowEvent* e) {

@@ -5,6 +5,7 @@
 #include "ServeisProvaQt.h"
 #include "app/UnitFormPrincipal.h"
 #include "numeric/GraellaValorsQt.h"
+#include "numeric/UnitFormRegressioIntroduirValors.h"
 #include "numeric/UnitFormCoeficientsRegressio.h"
 
 #include <QAction>
@@ -161,6 +162,34 @@ TEST(DialegsNumericsQt, InterpolationRefusalsNomesPuntsAndCancel) {
     EXPECT_EQ(w.f->Estat().Funcions.Slots[0].Text, "");
     EXPECT_EQ(w.f->Estat().Funcions.Slots[0].Numerica.NombrePunts, 3);
     EXPECT_TRUE(w.f->Estat().Funcions.Slots[0].Numerica.MostrarPunts);
+}
+
+TEST(DialegsNumericsQt, HugeAndJunkPastesAreBoundedAndRefused) {
+    Finestra w;
+    DialegTaulaQt* d = w.f->NumericaRegressio();
+    std::string junk(1 << 20, '\0');
+    for (std::size_t i = 0; i < junk.size(); ++i) junk[i] = static_cast<char>((i * 7919 + 13) % 251 + 1);
+    QString linies;
+    for (int i = 0; i < 100000; ++i) linies += QString::number(i) + "\t" + QString::number(2 * i) + "\n";
+    const QString textos[] = {QString::fromLatin1(junk.data(), static_cast<qsizetype>(junk.size())), linies,
+                              "nan\t1\n2\t3\n4\t5\n", QString(10000, '9') + "\t1\n2\t3\n4\t5\n"};
+    for (const QString& text : textos) {
+        w.s.carpetaText = text;
+        w.s.respostes = {true};
+        w.s.missatges.clear();
+        d->BitBtnEnganxarClick();
+        d->BitBtnDAcordClick();
+        // A 100,000-line table is cut to 400 rows and fits; everything else is a cell error.
+        if (text == linies) {
+            EXPECT_TRUE(w.s.missatges.empty());
+            EXPECT_EQ(w.f->Estat().Funcions.Slots[0].Numerica.NombrePunts, 400);
+        } else {
+            ASSERT_EQ(w.s.missatges.size(), 1u);
+            EXPECT_EQ(w.s.missatges[0].text, "Error de càlcul en la cel.la");
+        }
+    }
+    // Nothing reached the function set: only the data entry dialog's acceptance does that.
+    EXPECT_EQ(w.f->Estat().Funcions.Slots[0].Text, "");
 }
 
 } // namespace
