@@ -5,6 +5,8 @@
 #include "engine/UnitTools.h"
 #include "view/Dibuix.h"
 
+#include <memory>
+
 namespace tracima {
 
 std::string_view TitolLimits(int analisi) {
@@ -22,23 +24,32 @@ std::string_view TitolLimits(int analisi) {
 
 namespace {
 
-void Escombrar(ContextAnalisi& ctx, double valor) {
-    EscombratFuncio e(ctx, valor);
-    if (e.Iniciar() == 0) ExecutarEscombrat(e);
+void Executar(const ExecutorPassos& executar, std::function<ResultatPas()> pas) {
+    if (executar) {
+        executar(std::move(pas));
+        return;
+    }
+    while (pas() == ResultatPas::Continua) {
+    }
 }
 
-void Antiimatge(ContextAnalisi& ctx, EntradesAnalisi& entrades) {
+void Escombrar(ContextAnalisi& ctx, double valor, const ExecutorPassos& executar) {
+    auto e = std::make_shared<EscombratFuncio>(ctx, valor);
+    if (e->Iniciar() == 0) Executar(executar, [e] { return e->Pas(); });
+}
+
+void Antiimatge(ContextAnalisi& ctx, EntradesAnalisi& entrades, const ExecutorPassos& executar) {
     std::string text;
     if (!entrades.DemanarValor(ctx.missatges.Missatge(MissatgeTitolAntiimatge),
                                ctx.missatges.Missatge(MissatgeValorY), text))
         return;
     double valor = 0;
     if (PrepararAntiimatge(ctx, text, valor) != 0) return;
-    Escombrar(ctx, valor);
+    Escombrar(ctx, valor, executar);
 }
 
 void Integral(ContextAnalisi& ctx, const MostresFuncio* segona, const Parametres& p,
-              EntradesAnalisi& entrades) {
+              EntradesAnalisi& entrades, const ExecutorPassos& executar) {
     if (ctx.resultats.AnalisiActiva == AnalisiIntegralDefinida)
         ctx.finestra.FixarTitolFinestra("Integral definida");
     std::string inicial, final;
@@ -49,13 +60,10 @@ void Integral(ContextAnalisi& ctx, const MostresFuncio* segona, const Parametres
         }
         double a = 0, b = 0;
         if (ValidarLimits(ctx, p, inicial, final, a, b) != 0) continue; // the bar stays open
-        CalculIntegral calcul(ctx, segona);
-        const int estat = calcul.Iniciar(a, b);
+        auto calcul = std::make_shared<CalculIntegral>(ctx, segona);
+        const int estat = calcul->Iniciar(a, b);
         if (estat == 2) continue; // the area's limit checks show the bar again
-        if (estat != 0) return;
-        ResultatPas pas = ResultatPas::Continua;
-        while (pas == ResultatPas::Continua)
-            pas = calcul.Pas();
+        if (estat == 0) Executar(executar, [calcul] { return calcul->Pas(); });
         return;
     }
 }
@@ -79,14 +87,14 @@ void FuncioIntegral(ContextAnalisi& ctx, EntradesAnalisi& entrades) {
 } // namespace
 
 int ExecutarComandaAnalisi(ContextAnalisi& ctx, int analisi, const MostresFuncio* segona,
-                           const Parametres& p, EntradesAnalisi& entrades) {
+                           const Parametres& p, EntradesAnalisi& entrades, const ExecutorPassos& executar) {
     EstatResultats& r = ctx.resultats;
     const bool dues = analisi == AnalisiTalls || analisi == AnalisiArea;
     if (dues && segona == nullptr) return 1;
     switch (analisi) {
     case AnalisiAntiimatge:
         r.AnalisiActiva = analisi;
-        Antiimatge(ctx, entrades);
+        Antiimatge(ctx, entrades, executar);
         return 0;
     case AnalisiArrels:
     case AnalisiDiscontinuitats:
@@ -98,19 +106,19 @@ int ExecutarComandaAnalisi(ContextAnalisi& ctx, int analisi, const MostresFuncio
     case AnalisiConcavitat:
     case AnalisiConvexitat:
         r.AnalisiActiva = analisi;
-        Escombrar(ctx, 0);
+        Escombrar(ctx, 0, executar);
         return 0;
     case AnalisiDerivada:
     case AnalisiSegonaDerivada:
         r.AnalisiActiva = analisi;
         r.Corba.MostrarCorbaResultat = true;
-        Escombrar(ctx, 0);
+        Escombrar(ctx, 0, executar);
         return 0;
     case AnalisiIntegralDefinida:
     case AnalisiIntegralLinia:
     case AnalisiArea:
         r.AnalisiActiva = analisi;
-        Integral(ctx, segona, p, entrades);
+        Integral(ctx, segona, p, entrades, executar);
         return 0;
     case AnalisiFuncioIntegral:
         r.AnalisiActiva = analisi;
@@ -118,8 +126,9 @@ int ExecutarComandaAnalisi(ContextAnalisi& ctx, int analisi, const MostresFuncio
         return 0;
     case AnalisiTalls: {
         r.AnalisiActiva = analisi;
-        EscombratTalls t(ctx, *segona, ColorCorba(1, ctx.opcions), ColorCorba(2, ctx.opcions));
-        if (t.Iniciar() == 0) ExecutarTalls(t);
+        auto t = std::make_shared<EscombratTalls>(ctx, *segona, ColorCorba(1, ctx.opcions),
+                                                  ColorCorba(2, ctx.opcions));
+        if (t->Iniciar() == 0) Executar(executar, [t] { return t->Pas(); });
         return 0;
     }
     default:

@@ -6,6 +6,7 @@
 #include "analysis/Escombrat.h"
 #include "engine/UnitCalcular.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -35,13 +36,20 @@ constexpr bool PausaPermesa(int analisi) {
 // Caption of the limits bar for analysis 9, 10 or 19 (fixed texts).
 std::string_view TitolLimits(int analisi);
 
+// What runs a started scan: it receives the scan's step and calls it until it
+// returns something other than Continua, at once or later (a traced window
+// steps it from a timer; the scan object lives as long as the step).
+using ExecutorPassos = std::function<void(std::function<ResultatPas()>)>;
+
 // Runs the command of analysis 2..7 or 9..19 on results the caller has cleared
 // (NetejarResultats of the view):
 // sets AnalisiActiva, asks `entrades` for its values (asking again where the
-// command does), and scans untraced. `segona` is the second function (18 and
+// command does), and hands the started scan to `executar` (when empty, the scan
+// is stepped to its end here, untraced). `segona` is the second function (18 and
 // 19). Returns 0 when the command ran or was cancelled, 1 for an analysis it
 // does not run (1, 8: the point panel) or a missing second function.
 int ExecutarComandaAnalisi(ContextAnalisi& ctx, int analisi, const MostresFuncio* segona,
-                           const Parametres& p, EntradesAnalisi& entrades);
+                           const Parametres& p, EntradesAnalisi& entrades,
+                           const ExecutorPassos& executar = {});
 
 } // namespace tracima

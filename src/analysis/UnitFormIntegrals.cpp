@@ -49,6 +49,9 @@ bool TFormIntegrals::Demanar(const QString& titol) {
     return LimitsAcceptats;
 }
 
+std::string TFormIntegrals::TextInicial() const { return inicial_->text().toStdString(); }
+std::string TFormIntegrals::TextFinal() const { return final_->text().toStdString(); }
+
 void TFormIntegrals::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
     if (const QWidget* principal = parentWidget()) {

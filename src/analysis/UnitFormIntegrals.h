@@ -24,6 +24,9 @@ class TFormIntegrals : public QDialog {
     // Shows the bar with `titol` as its caption; true when limits were accepted.
     bool Demanar(const QString& titol);
     double XInicialLimits = 0, XFinalLimits = 0;
+    // The two fields as typed.
+    std::string TextInicial() const;
+    std::string TextFinal() const;
     bool LimitsAcceptats = false;
     bool PrimeraActivacio = true;
 

@@ -3,8 +3,6 @@
 // per tick of the tracing timer (no nested event loop: a pause is the modal
 // pause dialog). A command chosen while a traced scan runs ends that scan first.
 #include "analysis/ComandesAnalisi.h"
-#include "analysis/Integrals.h"
-#include "analysis/Talls.h"
 #include "analysis/UnitFormIntegrals.h"
 #include "analysis/UnitFormPuntsSingulars.h"
 #include "app/UnitFormPrincipal.h"
@@ -12,7 +10,6 @@
 #include <QKeyEvent>
 #include <QTimer>
 
-#include <memory>
 
 namespace tracima {
 namespace {
@@ -71,10 +68,18 @@ void TFormPrincipal::PasTracat() {
     }
 }
 
-bool TFormPrincipal::DemanarText(std::string_view titol, std::string_view pregunta, std::string& text) {
-    QString valor = QString::fromStdString(text);
+bool TFormPrincipal::DemanarValor(std::string_view titol, std::string_view pregunta, std::string& text) {
+    std::string& anterior = textsDemanats_[std::string(titol)];
+    QString valor = QString::fromStdString(text.empty() ? anterior : text);
     if (!serveis_.DemanarText(this, Text(titol), Text(pregunta), valor)) return false;
-    text = valor.toStdString();
+    text = anterior = valor.toStdString();
+    return true;
+}
+
+bool TFormPrincipal::DemanarLimits(std::string_view titol, std::string& inicial, std::string& final) {
+    if (!integrals_->Demanar(Text(titol))) return false;
+    inicial = integrals_->TextInicial();
+    final = integrals_->TextFinal();
     return true;
 }
 
@@ -96,81 +101,12 @@ void TFormPrincipal::ExecutarAnalisi(int analisi) {
     }
     NetejarResultats(estat_.Resultats, cf, *this);
     ContextAnalisi ctx = ContextCalcul();
-    EstatResultats& r = estat_.Resultats;
-    const TaulaMissatges& m = estat_.Missatges;
     const MostresFuncio* segona =
         cf.SegonaFuncio.Existeix() ? &cf.MostresColumna[static_cast<std::size_t>(cf.SegonaFuncio.Slot())] : nullptr;
-    r.AnalisiActiva = analisi;
-    switch (analisi) {
-    case AnalisiAntiimatge: {
-        if (!DemanarText(m.Missatge(MissatgeTitolAntiimatge), m.Missatge(MissatgeValorY), textAntiimatge_))
-            return;
-        double valor = 0;
-        if (PrepararAntiimatge(ctx, textAntiimatge_, valor) != 0) return;
-        auto e = std::make_shared<EscombratFuncio>(ctx, valor);
-        if (e->Iniciar() == 0) ComencarPassos([e] { return e->Pas(); });
-        return;
-    }
-    case AnalisiDerivada:
-    case AnalisiSegonaDerivada:
-        r.Corba.MostrarCorbaResultat = true;
-        [[fallthrough]];
-    case AnalisiArrels:
-    case AnalisiDiscontinuitats:
-    case AnalisiMaxims:
-    case AnalisiMinims:
-    case AnalisiInflexio:
-    case AnalisiCreixement:
-    case AnalisiDecreixement:
-    case AnalisiConcavitat:
-    case AnalisiConvexitat: {
-        auto e = std::make_shared<EscombratFuncio>(ctx);
-        if (e->Iniciar() == 0) ComencarPassos([e] { return e->Pas(); });
-        return;
-    }
-    case AnalisiIntegralDefinida:
-    case AnalisiIntegralLinia:
-    case AnalisiArea: {
-        if (analisi == AnalisiIntegralDefinida) FixarTitolFinestra("Integral definida");
-        for (;;) {
-            if (!integrals_->Demanar(Text(TitolLimits(analisi)))) {
-                FixarTitolFinestra(ctx.textFuncio);
-                return;
-            }
-            auto calcul = std::make_shared<CalculIntegral>(ctx, segona);
-            const int estat = calcul->Iniciar(integrals_->XInicialLimits, integrals_->XFinalLimits);
-            if (estat == 2) continue; // the area's limits are asked again
-            if (estat == 0) ComencarPassos([calcul] { return calcul->Pas(); });
-            grafic_->update();
-            return;
-        }
-    }
-    case AnalisiFuncioIntegral: {
-        FixarTitolFinestra(m.Missatge(BaseTitolsAnalisi + AnalisiFuncioIntegral));
-        for (;;) {
-            if (!DemanarText(m.Missatge(MissatgeTitolFuncioIntegral), m.Missatge(MissatgeValorInicialX),
-                             textFuncioIntegral_)) {
-                Repintar();
-                return;
-            }
-            double x0 = 0;
-            if (LlegirValorDecimal(ctx, textFuncioIntegral_, x0) != 0) return;
-            if (CalcularFuncioIntegral(ctx, x0) == 0) break;
-        }
-        grafic_->update();
-        ActualitzarDescripcioGrafic();
-        return;
-    }
-    case AnalisiTalls: {
-        if (segona == nullptr) return;
-        auto t = std::make_shared<EscombratTalls>(ctx, *segona, ColorCorba(1, estat_.Opcions),
-                                                  ColorCorba(2, estat_.Opcions));
-        if (t->Iniciar() == 0) ComencarPassos([t] { return t->Pas(); });
-        return;
-    }
-    default:
-        return;
-    }
+    ExecutarComandaAnalisi(ctx, analisi, segona, cf.Parametres, *this,
+                           [this](std::function<ResultatPas()> pas) { ComencarPassos(std::move(pas)); });
+    grafic_->update();
+    ActualitzarDescripcioGrafic();
 }
 
 void TFormPrincipal::keyPressEvent(QKeyEvent* e) {

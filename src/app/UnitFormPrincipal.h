@@ -4,6 +4,7 @@
 // command does is in UnitFormPrincipalComandes.cpp.
 #pragma once
 
+#include "analysis/ComandesAnalisi.h"
 #include "analysis/PuntImatge.h"
 #include "app/EstatPrincipal.h"
 #include "app/ServeisQt.h"
@@ -15,6 +16,7 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <map>
 #include <string>
 #include <string_view>
 
@@ -51,7 +53,10 @@ class LlencSenseDibuix : public LlencBuit {
     int AlcadaClient() const override { return alcada; }
 };
 
-class TFormPrincipal : public QMainWindow, public FinestraGrafic, public FinestraCalcul {
+class TFormPrincipal : public QMainWindow,
+                       public FinestraGrafic,
+                       public FinestraCalcul,
+                       private EntradesAnalisi {
     Q_OBJECT
   public:
     // FormCreate: bounds, the function set reset and prepared, results empty,
@@ -145,7 +150,10 @@ class TFormPrincipal : public QMainWindow, public FinestraGrafic, public Finestr
     // Runs a started stepper: at once untraced, one column per timer tick traced.
     void ComencarPassos(std::function<ResultatPas()> pas);
     void PasTracat();
-    bool DemanarText(std::string_view titol, std::string_view pregunta, std::string& text);
+    // EntradesAnalisi: the one-line box (a box asked before shows what was typed
+    // in it last) and the limits bar.
+    bool DemanarValor(std::string_view titol, std::string_view pregunta, std::string& text) override;
+    bool DemanarLimits(std::string_view titol, std::string& inicial, std::string& final) override;
     void IniciarPuntImatge(int analisi);
 
     // The point panel and the mouse (UnitFormPrincipalRatoli.cpp).
@@ -202,7 +210,7 @@ class TFormPrincipal : public QMainWindow, public FinestraGrafic, public Finestr
     bool diferit_ = false;             // an untraced scan runs: drawing waits for its end
     bool repintDemanat_ = false;       // the deferred scan asked for a repaint
     LlencSenseDibuix llencDiferit_;
-    std::string textAntiimatge_, textFuncioIntegral_;
+    std::map<std::string, std::string, std::less<>> textsDemanats_; // by box title
     PanellPunt panell_;
     Calculador calcPunt_;
     QFrame* panelPunt_ = nullptr;
