@@ -17,6 +17,8 @@ struct ServeisProva : Serveis {
     };
     std::vector<Missatge> missatges, preguntes;
     std::deque<bool> respostes;         // Preguntar; "No" when empty
+    std::deque<RespostaDesar> desar;    // PreguntarDesar; "No" (discard) when empty
+    std::vector<Missatge> preguntesDesar;
     std::deque<QString> textos;         // DemanarText; Cancel when empty
     std::deque<QString> fitxers;        // file dialogs; Cancel when empty
     QString carpetaText;                // the clipboard's text
@@ -31,6 +33,13 @@ struct ServeisProva : Serveis {
         if (respostes.empty()) return false;
         const bool r = respostes.front();
         respostes.pop_front();
+        return r;
+    }
+    RespostaDesar PreguntarDesar(QWidget*, const QString& titol, const QString& text) override {
+        preguntesDesar.push_back({titol, text, IconaMissatge::Pregunta});
+        if (desar.empty()) return RespostaDesar::Descartar;
+        const RespostaDesar r = desar.front();
+        desar.pop_front();
         return r;
     }
     bool DemanarText(QWidget*, const QString&, const QString&, QString& text) override {

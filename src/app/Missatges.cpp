@@ -91,6 +91,8 @@ constexpr TextSlot TextosSlots[] = {
     {119, "", "Expresión numérica demasiado larga"},
     {120, "", "Expresión numérica errónea"},
     {171, "Copiar  a la carpeta?", "¿Copiar en el portapapeles?"},
+    {172, "Les funcions o els eixos han canviat des que es van desar. Vols desar els canvis?",
+     "Las funciones o los ejes han cambiado desde que se guardaron. ¿Quieres guardar los cambios?"},
     {178, "Origen eix X = ", "Origen eje X = "},
     {179, "Final eix X = ", "Final eje X    = "},
     {180, "Origen eix Y = ", "Origen eje Y = "},

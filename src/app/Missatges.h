@@ -80,6 +80,7 @@ constexpr int BaseCodisAvaluacio = 100;
 constexpr int BaseCodisCompilacio = 110;
 
 constexpr int MissatgeCopiarALaCarpeta = 171;  // title of the regression equation box
+constexpr int MissatgeDesarCanvis = 172;       // unsaved work before it would be lost
 constexpr int MissatgeOrigenEixX = 178;        // "Origen eix X = "
 constexpr int MissatgeFinalEixX = 179;
 constexpr int MissatgeOrigenEixY = 180;

@@ -25,12 +25,14 @@ QMessageBox::Icon IconaQt(IconaMissatge icona) {
 struct TextsBotons {
     const char *si, *no, *dacord, *cancelar;
 };
+// (The Cancel button of a box is named as the program's cancel buttons are.)
 constexpr TextsBotons Botons[] = {{"Sí", "No", "D'acord", "Cancel.lar"},
                                   {"Sí", "No", "Aceptar", "Cancelar"}};
 
 void TraduirBotons(QMessageBox& caixa, const TextsBotons& t) {
     const std::pair<QMessageBox::StandardButton, const char*> botons[] = {
-        {QMessageBox::Yes, t.si}, {QMessageBox::No, t.no}, {QMessageBox::Ok, t.dacord}};
+        {QMessageBox::Yes, t.si}, {QMessageBox::No, t.no}, {QMessageBox::Ok, t.dacord},
+        {QMessageBox::Cancel, t.cancelar}};
     for (const auto& [boto, text] : botons)
         if (QAbstractButton* b = caixa.button(boto)) b->setText(QString::fromUtf8(text));
 }
@@ -67,14 +69,42 @@ bool ServeisQt::DemanarText(QWidget* pare, const QString& titol, const QString& 
     return true;
 }
 
+RespostaDesar ServeisQt::PreguntarDesar(QWidget* pare, const QString& titol, const QString& text) {
+    QMessageBox caixa(QMessageBox::Question, titol, text,
+                      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, pare);
+    caixa.setObjectName("PreguntaDesarTracima");
+    caixa.setDefaultButton(QMessageBox::Yes);
+    TraduirBotons(caixa, Botons[castella_ ? 1 : 0]);
+    switch (caixa.exec()) {
+    case QMessageBox::Yes: return RespostaDesar::Desar;
+    case QMessageBox::No: return RespostaDesar::Descartar;
+    default: return RespostaDesar::Cancellar;
+    }
+}
+
+namespace {
+
+QString TriarFitxer(QWidget* pare, const QString& titol, const QString& inicial, const QString& filtre,
+                    QFileDialog::AcceptMode mode) {
+    QFileDialog dialeg(pare, titol, inicial, filtre);
+    dialeg.setObjectName(QStringLiteral("DialegFitxer"));
+    dialeg.setAcceptMode(mode);
+    dialeg.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialeg.setDefaultSuffix(QStringLiteral("trc"));
+    if (dialeg.exec() != QDialog::Accepted || dialeg.selectedFiles().isEmpty()) return {};
+    return dialeg.selectedFiles().first();
+}
+
+} // namespace
+
 QString ServeisQt::TriarFitxerObrir(QWidget* pare, const QString& titol, const QString& inicial,
                                     const QString& filtre) {
-    return QFileDialog::getOpenFileName(pare, titol, inicial, filtre);
+    return TriarFitxer(pare, titol, inicial, filtre, QFileDialog::AcceptOpen);
 }
 
 QString ServeisQt::TriarFitxerDesar(QWidget* pare, const QString& titol, const QString& inicial,
                                     const QString& filtre) {
-    return QFileDialog::getSaveFileName(pare, titol, inicial, filtre);
+    return TriarFitxer(pare, titol, inicial, filtre, QFileDialog::AcceptSave);
 }
 
 void ServeisQt::CopiarText(const QString& text) { QApplication::clipboard()->setText(text); }

@@ -15,6 +15,7 @@ class QWidget;
 namespace tracima {
 
 enum class IconaMissatge { Informacio, Pregunta, Avis, Exclamacio };
+enum class RespostaDesar { Desar, Descartar, Cancellar };
 
 class Serveis {
   public:
@@ -25,11 +26,14 @@ class Serveis {
     // A modal Yes/No box: true for Yes.
     virtual bool Preguntar(QWidget* pare, const QString& titol, const QString& text,
                            IconaMissatge icona) = 0;
+    // Yes (save), No (discard) or Cancel (go back), with the question icon.
+    virtual RespostaDesar PreguntarDesar(QWidget* pare, const QString& titol, const QString& text) = 0;
     // A one-line input box; `text` is shown and receives what was typed. False
     // for Cancel (then `text` is left as it was).
     virtual bool DemanarText(QWidget* pare, const QString& titol, const QString& pregunta,
                              QString& text) = 0;
-    // The open and save file dialogs: the chosen path, empty for Cancel.
+    // The open and save file dialogs: the chosen path, empty for Cancel. The
+    // default suffix is "trc"; saving over an existing file asks first.
     virtual QString TriarFitxerObrir(QWidget* pare, const QString& titol,
                                      const QString& inicial, const QString& filtre) = 0;
     virtual QString TriarFitxerDesar(QWidget* pare, const QString& titol,
@@ -49,6 +53,7 @@ class ServeisQt : public Serveis {
                          IconaMissatge icona) override;
     bool Preguntar(QWidget* pare, const QString& titol, const QString& text,
                    IconaMissatge icona) override;
+    RespostaDesar PreguntarDesar(QWidget* pare, const QString& titol, const QString& text) override;
     bool DemanarText(QWidget* pare, const QString& titol, const QString& pregunta,
                      QString& text) override;
     QString TriarFitxerObrir(QWidget* pare, const QString& titol, const QString& inicial,

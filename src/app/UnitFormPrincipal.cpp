@@ -17,8 +17,10 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
@@ -125,9 +127,11 @@ TFormPrincipal::TFormPrincipal(Serveis& serveis, QWidget* pare)
     estat_.NomDocument = std::string(NomDocumentSenseNom);
     estat_.Opcions.GruixLinies = 1;
     PrepararFuncions(estat_.Funcions, calc_, this);
+    setAcceptDrops(true);
     AplicarDisponibilitat();
     AplicarMarques();
     AplicarTitols();
+    MarcarDesat();
 }
 
 TFormPrincipal::~TFormPrincipal() = default;
@@ -207,6 +211,12 @@ void TFormPrincipal::AplicarTitols() {
         if (objecte) FixarTitol(objecte, Text(titol.text));
     }
     serveis_.FixarLlengua(t.LlenguaDelsTextos());
+    // The toolkit's own texts (file dialogs, context menus) in the same language.
+    QCoreApplication::removeTranslator(&traduccioQt_);
+    if (traduccioQt_.load(t.LlenguaDelsTextos() == Llengua::Castella ? QStringLiteral("qtbase_es")
+                                                                      : QStringLiteral("qtbase_ca"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&traduccioQt_);
     grafic_->setAccessibleName(QString::fromUtf8(AccessiblesDe(t.LlenguaDelsTextos()).grafic));
     ActualitzarDescripcioGrafic();
 }
@@ -282,10 +292,14 @@ void TFormPrincipal::showEvent(QShowEvent* e) {
 }
 
 void TFormPrincipal::closeEvent(QCloseEvent* e) {
-    // FormClose: stop a running scan and remember the language; a failed write
-    // is not reported.
+    // FormClose: stop a running scan, keep unsaved work if the person wants it,
+    // and remember the language; a failed write is not reported.
     estat_.Resultats.AturarCalcul = true;
     AturarCalculEnMarxa();
+    if (!PotDeixarElDocument()) {
+        e->ignore();
+        return;
+    }
     EscriureLlenguaConfiguracio(ValorLlenguaConfiguracio());
     e->accept();
 }

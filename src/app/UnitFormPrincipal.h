@@ -14,6 +14,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QTranslator>
 
 #include <functional>
 #include <map>
@@ -25,6 +26,8 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QDragEnterEvent;
+class QDropEvent;
 class QMouseEvent;
 class QTimer;
 
@@ -126,6 +129,21 @@ class TFormPrincipal : public QMainWindow,
     void PanelCancelar();
     void PanelPas(bool amunt);
 
+    // The start-up steps of the command line (arguments without the program):
+    // the about box unless "NOABOUT", the window shown, then, once it is on
+    // screen, the desktop registration check (no arguments), the document named
+    // (read) or the data entry dialog (no arguments or "NOABOUT").
+    void Iniciar(const QStringList& arguments);
+    // Reads a document into the window: on success it becomes the current
+    // document (name, data entry boxes, graph); on failure message 202 and
+    // nothing changes.
+    bool LlegirDocumentFinestra(const QString& fitxer);
+    // A dropped file: the first local ".trc" (any case) is read from its folder.
+    bool LlegirFitxerDeixat(const QString& cami);
+    // Whether the functions, axes or tables differ from the document last read
+    // or written.
+    bool HiHaCanvisSenseDesar() const;
+
     // The language value written to the settings file on closing.
     std::string_view ValorLlenguaConfiguracio() const;
 
@@ -133,6 +151,8 @@ class TFormPrincipal : public QMainWindow,
     void closeEvent(QCloseEvent* e) override;
     void showEvent(QShowEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
     bool eventFilter(QObject* objecte, QEvent* e) override;
 
   private:
@@ -166,6 +186,18 @@ class TFormPrincipal : public QMainWindow,
 
     // Commands (UnitFormPrincipalComandes.cpp).
     void MenuCanviarFuncionsOParametresClick();
+    // Documents (UnitFormPrincipalDocuments.cpp). The save commands return true
+    // when the document was written.
+    void MenuObrirClick();
+    bool MenuDesarClick();
+    bool MenuAnomenarIDesarClick();
+    bool DesarDocumentA(const QString& fitxer);
+    // True when the document may be left: nothing unsaved, or the person chose to
+    // save (and it was saved) or to discard.
+    bool PotDeixarElDocument();
+    std::string TextDocumentActual() const;
+    void MarcarDesat();
+    void ComprovarAssociacio();
     void MenuCanviarUnaFuncioClick();
     void MenuCanviarParametresClick();
     // The data entry dialog's six function boxes into the function texts, then
@@ -211,6 +243,8 @@ class TFormPrincipal : public QMainWindow,
     bool repintDemanat_ = false;       // the deferred scan asked for a repaint
     LlencSenseDibuix llencDiferit_;
     std::map<std::string, std::string, std::less<>> textsDemanats_; // by box title
+    std::string textDesat_; // the document text last read or written
+    QTranslator traduccioQt_;
     PanellPunt panell_;
     Calculador calcPunt_;
     QFrame* panelPunt_ = nullptr;

@@ -22,6 +22,10 @@ void TFormPrincipal::ConnectarComandes() {
     connectar("MenuCanviarUnaFuncio", &TFormPrincipal::MenuCanviarUnaFuncioClick);
     connectar("MenuCanviarParametres", &TFormPrincipal::MenuCanviarParametresClick);
     connectar("MenuSortir", &TFormPrincipal::MenuSortirClick);
+    connectar("MenuObrir", &TFormPrincipal::MenuObrirClick);
+    if (QAction* a = Accio("MenuDesar")) connect(a, &QAction::triggered, this, [this] { MenuDesarClick(); });
+    if (QAction* a = Accio("MenuAnomenarIDesar"))
+        connect(a, &QAction::triggered, this, [this] { MenuAnomenarIDesarClick(); });
     connectar("MenuEquaciDeRegressio", &TFormPrincipal::MenuEquaciDeRegressioClick);
     connectar("MenuCopiarAlaCarpeta", &TFormPrincipal::MenuCopiarAlaCarpetaClick);
     connectar("MenuNetejar", &TFormPrincipal::MenuNetejarClick);

@@ -26,6 +26,24 @@ int EscriureLlenguaConfiguracio(std::string_view valor);
 // Stay above normal windows, or back to normal stacking.
 void FixarSempreVisible(QWidget* finestra, bool sempreVisible);
 
+// Desktop registration of a document extension, per user, the freedesktop way:
+// a MIME type application/x-<program> with the glob "*.<extension>", a desktop
+// entry that runs the program with "%f", and the default in mimeapps.list.
+// The command registered as the default for the extension's files, cleaned
+// (from the first "%" on removed, quotes and blanks around removed); empty when
+// there is none.
+std::string LlegirAssociacio(std::string_view extensio);
+// Registers `programa` (a path) for the extension's files. Returns 0, or 1 when
+// a file could not be written (the caller ignores it).
+int EscriureAssociacio(std::string_view extensio, const QString& programa);
+// The cleaning of a registered command.
+std::string NetejarOrdre(std::string ordre);
+// True when the registered command runs `programa`: the same file once both
+// are made absolute and canonical (a bare name found through PATH).
+bool MateixPrograma(const std::string& registrat, const QString& programa);
+// This program's own absolute path.
+QString ProgramaPropi();
+
 // Starts this program's own executable with the argument NOABOUT; the result is
 // ignored. Returns true when the process started.
 bool ExecutarNouTracima();
