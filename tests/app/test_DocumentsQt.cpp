@@ -208,6 +208,7 @@ TEST(DocumentsQt, RegistrationOfAnotherProgramIsAskedAbout) {
     ASSERT_TRUE(e.open(QIODevice::WriteOnly));
     e.write("[Desktop Entry]\nType=Application\nName=Altre\nExec=\"/bin/true\" %f\n");
     e.close();
+    QDir().mkpath(QFileInfo(llista).absolutePath());
     QFile l(llista);
     ASSERT_TRUE(l.open(QIODevice::WriteOnly));
     l.write("[Added Associations]\ntext/plain=altre.desktop;\n[Default Applications]\napplication/x-tracima=altre.desktop;\n");
