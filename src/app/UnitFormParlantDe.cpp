@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #ifndef TRACIMA_VERSIO
@@ -80,6 +81,10 @@ void TFormParlantDe::ActualitzarTextos() {
 void TFormParlantDe::showEvent(QShowEvent* e) {
     ActualitzarTextos();
     QDialog::showEvent(e);
+    // Shown before the main window at start-up: centred on the screen.
+    adjustSize();
+    if (const QScreen* pantalla = screen())
+        move(pantalla->availableGeometry().center() - QPoint(width() / 2, height() / 2));
 }
 
 } // namespace tracima
