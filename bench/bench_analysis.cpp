@@ -22,20 +22,6 @@ namespace {
 
 using namespace tracima;
 
-class FinestraNul : public FinestraCalcul {
-  public:
-    Llenc& Canvas() override { return llenc_; }
-    void DibuixarEixos() override {}
-    void DibuixarResultats() override {}
-    void DibuixarEtiqueta(int) override {}
-    void Repintar() override {}
-    void FixarTitolFinestra(std::string_view) override {}
-    bool PreguntarPausa(std::string_view) override { return true; }
-    void MostrarMissatge(std::string_view) override {}
-
-  private:
-    LlencBuit llenc_;
-};
 
 class EntradesFixes : public EntradesAnalisi {
   public:
@@ -63,7 +49,7 @@ struct Escenari {
     TaulaMissatges missatges;
     OpcionsVista opcions;
     ValorsVista vista;
-    FinestraNul finestra;
+    FinestraCalculBuida finestra;
     Calculador calc;
     bool valid = false;
 

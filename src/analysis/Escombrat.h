@@ -16,6 +16,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tracima {
 
@@ -34,6 +35,25 @@ class FinestraCalcul {
     virtual bool PreguntarPausa(std::string_view text) = 0;
     // A message box with the program title and the information icon.
     virtual void MostrarMissatge(std::string_view text) = 0;
+};
+
+// A window that shows nothing, for running the analyses where nothing is seen
+// (the command-line tool, benchmarks, tests): it draws on a canvas that ignores
+// its calls, every pause answers "Continuar", and messages are kept in order.
+class FinestraCalculBuida : public FinestraCalcul {
+  public:
+    Llenc& Canvas() override { return llenc_; }
+    void DibuixarEixos() override {}
+    void DibuixarResultats() override {}
+    void DibuixarEtiqueta(int) override {}
+    void Repintar() override {}
+    void FixarTitolFinestra(std::string_view) override {}
+    bool PreguntarPausa(std::string_view) override { return true; }
+    void MostrarMissatge(std::string_view text) override { missatges.emplace_back(text); }
+    std::vector<std::string> missatges;
+
+  private:
+    LlencBuit llenc_;
 };
 
 // Everything a scan reads or writes, passed by reference.

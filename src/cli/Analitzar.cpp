@@ -74,22 +74,6 @@ constexpr DefAnalisi analisis[] = {
     {"area", AnalisiArea, Comanda::MenuArea},
 };
 
-class FinestraCli : public FinestraCalcul {
-  public:
-    Llenc& Canvas() override { return llenc_; }
-    void DibuixarEixos() override {}
-    void DibuixarResultats() override {}
-    void DibuixarEtiqueta(int) override {}
-    void Repintar() override {}
-    void FixarTitolFinestra(std::string_view) override {}
-    bool PreguntarPausa(std::string_view) override { return true; }
-    void MostrarMissatge(std::string_view text) override { missatges.emplace_back(text); }
-    std::vector<std::string> missatges;
-
-  private:
-    LlencBuit llenc_; // nothing is drawn: the command prints the result state
-};
-
 // Each box is answered once with the value given; a box asked again counts as
 // cancelled, as does a box whose value was not given.
 class EntradesCli : public EntradesAnalisi {
@@ -397,7 +381,7 @@ int ComandaAnalitzar(const Arguments& args, std::ostream& out, std::ostream& err
     opcions.MenuTrassarElsCalculs = false;
     opcions.MenuPrecisioBaixa = !precisioAlta;
     ValorsVista vista;
-    FinestraCli finestra;
+    FinestraCalculBuida finestra;
     const int slot1 = cf->FuncioUnica.Slot();
     const int slot2 = cf->SegonaFuncio.Slot();
     const MostresFuncio& f1 = cf->MostresColumna[static_cast<std::size_t>(slot1)];

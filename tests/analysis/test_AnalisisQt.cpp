@@ -43,18 +43,9 @@ Resultat De(const EstatResultats& r) {
 }
 
 // The core's own untraced run of a command, on a window that shows nothing.
-struct NucliSenseFinestra : FinestraCalcul, EntradesAnalisi {
-    LlencBuit llenc;
+struct NucliSenseFinestra : FinestraCalculBuida, EntradesAnalisi {
     std::string valor, inicial, final;
     bool donat = false;
-    Llenc& Canvas() override { return llenc; }
-    void DibuixarEixos() override {}
-    void DibuixarResultats() override {}
-    void DibuixarEtiqueta(int) override {}
-    void Repintar() override {}
-    void FixarTitolFinestra(std::string_view) override {}
-    bool PreguntarPausa(std::string_view) override { return true; }
-    void MostrarMissatge(std::string_view) override {}
     bool DemanarValor(std::string_view, std::string_view, std::string& text) override {
         text = valor;
         return !std::exchange(donat, true);
