@@ -10,6 +10,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QDir>
 #include <QFile>
 #include <QMimeData>
@@ -225,6 +228,42 @@ TEST(DocumentsQt, RegistrationOfAnotherProgramIsAskedAbout) {
     ASSERT_TRUE(l.open(QIODevice::ReadOnly));
     EXPECT_TRUE(l.readAll().contains("text/plain=altre.desktop;")); // other lines kept
     EXPECT_EQ(NetejarOrdre("\"/usr/bin/tracima\" %1"), "/usr/bin/tracima");
+
+    // This program registered with quotes and another field code is not another program.
+    ASSERT_TRUE(e.open(QIODevice::WriteOnly));
+    e.write(("[Desktop Entry]\nType=Application\nName=Altre\nExec=\"" + ProgramaPropi() + "\" %U\n").toUtf8());
+    e.close();
+    Tancador t2;
+    Finestra w2;
+    w2.f->Iniciar({});
+    Esperar();
+    EXPECT_TRUE(w2.s.preguntes.empty());
+}
+
+// The real save dialog: an existing file is only replaced after its question.
+TEST(DocumentsQt, SavingOverAFileAsksFirst) {
+    QTemporaryDir dir;
+    const QString existent = Desar(dir, "existent.trc", "x");
+    ServeisQt serveis;
+    QStringList vistos;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        QWidget* w = QApplication::activeModalWidget();
+        if (auto* d = qobject_cast<QFileDialog*>(w); d && !vistos.contains("dialeg")) {
+            vistos << "dialeg";
+            d->selectFile(existent);
+            QTimer::singleShot(0, d, &QDialog::accept);
+        } else if (auto* m = qobject_cast<QMessageBox*>(w)) {
+            vistos << "pregunta";
+            QTimer::singleShot(0, m, [m] { m->button(QMessageBox::Yes) ? m->button(QMessageBox::Yes)->click()
+                                                                          : m->accept(); });
+        }
+    });
+    timer.start(1);
+    const QString triat = serveis.TriarFitxerDesar(nullptr, "TRACIMA - Desar Fitxer", dir.path(),
+                                                   "Tracima (*.trc);;Tot tipus de fitxers (*)");
+    EXPECT_EQ(vistos, (QStringList{"dialeg", "pregunta"}));
+    EXPECT_EQ(QFileInfo(triat).fileName(), "existent.trc");
 }
 
 } // namespace
