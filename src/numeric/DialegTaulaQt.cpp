@@ -83,6 +83,9 @@ QPushButton* DialegTaulaQt::CrearBoto(const char* nom) {
 
 void DialegTaulaQt::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
+    graella_->setAccessibleName(estat_.Missatges.LlenguaDelsTextos() == Llengua::Castella
+                                    ? QStringLiteral("Tabla de puntos")
+                                    : QStringLiteral("Taula de punts"));
     if (const QScreen* pantalla = screen())
         move(pantalla->availableGeometry().center() - QPoint(width() / 2, height() / 2));
     graella_->Refrescar();

@@ -138,7 +138,12 @@ void TFormCoeficients::Mostrar(const CoeficientsRegressio& c) {
     for (int i = 0; i < 5; ++i) {
         const QString model = QString::fromLatin1(Models[i]);
         camps_[QStringLiteral("EditR") + model]->setText(QString::fromStdString(c.TextR(i + 1)));
-        camps_[QStringLiteral("EditError") + model]->setText(QString::fromStdString(c.TextError(i + 1)));
+        QLineEdit* error = camps_[QStringLiteral("EditError") + model];
+        error->setText(QString::fromStdString(c.TextError(i + 1)));
+        // The error boxes have no label of their own: named by their row and column.
+        if (const auto* grup = findChild<QGroupBox*>(QStringLiteral("GroupBoxErrorQuadraticMig")))
+            if (const auto* fila = findChild<QLabel*>(QStringLiteral("LabelModel") + model))
+                error->setAccessibleName(fila->text() + QLatin1Char(' ') + grup->title());
     }
     adjustSize();
     if (const QScreen* pantalla = screen())
