@@ -9,6 +9,7 @@
 #include "analysis/ComandesAnalisi.h"
 #include "functionset/UnitVariables.h"
 #include "view/Dibuix.h"
+#include "view/LlencSvg.h"
 
 #include "EscenariRepintat.h"
 
@@ -135,6 +136,30 @@ void RepintarBucle(benchmark::State& state) {
     state.counters["linies"] = static_cast<double>(linies);
 }
 
+// The same scene as an SVG document at 1280 x 920 (the bytes as a counter); its
+// peer is the recording canvas, which keeps every call as a structure.
+void RepintarSvg(benchmark::State& state) {
+    banc::EscenariRepintat e;
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        LlencSvg svg(1280, 920);
+        Repintar(svg, *e.cf, e.opcions, e.vista, *e.r);
+        const std::string document = svg.Document();
+        bytes = document.size();
+        benchmark::DoNotOptimize(document.data());
+    }
+    state.counters["bytes"] = static_cast<double>(bytes);
+}
+
+void RepintarRegistre(benchmark::State& state) {
+    banc::EscenariRepintat e;
+    for (auto _ : state) {
+        LlencEnregistrador llenc(1280, 920);
+        Repintar(llenc, *e.cf, e.opcions, e.vista, *e.r);
+        benchmark::DoNotOptimize(llenc.crides.data());
+    }
+}
+
 struct Cas {
     const char* nom;
     int analisi;
@@ -171,6 +196,8 @@ const bool kRegistrats = [] {
         ->Arg(1)
         ->Arg(2)
         ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("Svg/tracima/1280x920", RepintarSvg)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("Svg/enregistrador/1280x920", RepintarRegistre)->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark("Repintar/bucle/mateixes-linies", RepintarBucle)
         ->Arg(1)
         ->Arg(2)

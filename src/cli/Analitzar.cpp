@@ -7,7 +7,10 @@
 #include "cli/Comandes.h"
 #include "engine/UnitTools.h"
 #include "view/Dibuix.h"
+#include "view/LlencSvg.h"
 
+#include <charconv>
+#include <fstream>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -45,6 +48,29 @@ const char* const ajudaAnalitzar =
     "(\"-\" on no n'hi ha); \"missatge: TEXT\" per cada missatge; \"estat: TEXT\" al final.\n"
     "Una anàlisi sense el seu valor fa com si l'usuari cancel·lés la caixa.\n"
     "Estat de sortida: 0 bé, 2 arguments erronis o una fórmula que no compila.\n";
+
+const char* const ajudaImatge =
+    "Ús: tracima-cli imatge [opcions] [FORMULA]...\n"
+    "\n"
+    "Dibuixa, com la finestra, les funcions donades (F(x) a K(x), sis com a màxim) o\n"
+    "les d'un document, amb una anàlisi opcional feta sense traçar, i escriu el\n"
+    "gràfic en SVG a la sortida estàndard o a un fitxer.\n"
+    "\n"
+    "  --document FITXER.trc   les funcions i els eixos d'un document\n"
+    "  --eixos XO XF YO YF     eixos (per defecte -7.5 7.5 -5 5)\n"
+    "  --unitats UX UY         unitats dels eixos (per defecte 1 1)\n"
+    "  -p LLETRA=VALOR         paràmetre A..F; VALOR és una fórmula amb tots a 1\n"
+    "  --analisi ANALISI       una anàlisi de \"tracima-cli analitzar\"\n"
+    "  --valor T, --x X, --x0 X0, --limits A B   els valors de l'anàlisi\n"
+    "  --mida AMPLExALT        mida en píxels (per defecte 640x460)\n"
+    "  --pissarra --trama --valors-eixos --sense-eixos --negre   opcions de la vista\n"
+    "  --gruix N               gruix de les línies (per defecte 1)\n"
+    "  --precisio-alta, --idioma es   com a \"analitzar\"\n"
+    "  --sortida FITXER.svg    el fitxer on s'escriu (per defecte, la sortida estàndard)\n"
+    "  --help                  mostra aquesta ajuda\n"
+    "\n"
+    "Estat de sortida: 0 bé, 2 arguments erronis, una fórmula que no compila o un\n"
+    "fitxer que no es pot escriure.\n";
 
 struct DefAnalisi {
     const char* nom;
@@ -217,18 +243,34 @@ void EscriureJson(std::ostream& out, const EstatResultats& r, const EixosFuncion
 }
 
 // Options that take values: how many.
-int ValorsOpcio(std::string_view a) {
+int ValorsOpcio(std::string_view a, bool imatge) {
     if (a == "--eixos") return 4;
     if (a == "--unitats" || a == "--limits") return 2;
     if (a == "-p" || a == "--valor" || a == "--x" || a == "--x0" || a == "--idioma" ||
         a == "--document")
         return 1;
+    if (imatge && (a == "--analisi" || a == "--mida" || a == "--gruix" || a == "--sortida")) return 1;
     return -1;
 }
 
-} // namespace
+// "AMPLExALT" with both from 1 to 8000.
+bool LlegirMida(std::string_view text, int& amplada, int& alcada) {
+    const std::size_t x = text.find('x');
+    if (x == std::string_view::npos) return false;
+    const auto llegir = [](std::string_view t, int& v) {
+        const auto r = std::from_chars(t.data(), t.data() + t.size(), v);
+        return r.ec == std::errc() && r.ptr == t.data() + t.size() && v >= 1 && v <= 8000;
+    };
+    return llegir(text.substr(0, x), amplada) && llegir(text.substr(x + 1), alcada);
+}
 
-int ComandaAnalitzar(const Arguments& args, std::ostream& out, std::ostream& err) {
+// "analitzar" (the analysis named first, one or two formulas, its results as
+// text) and "imatge" (up to six formulas, an optional analysis, the graph as SVG).
+int Executar(const Arguments& args, std::ostream& out, std::ostream& err, bool imatge) {
+    const char* const nomComanda = imatge ? "imatge" : "analitzar";
+    const char* const ajuda = imatge ? ajudaImatge : ajudaAnalitzar;
+    std::optional<std::string> analisi, mida, gruix, sortida;
+    OpcionsVista vistaDemanada;
     Parametres parametres;
     const Parametres tots1;
     std::vector<std::string> posicionals;
@@ -239,8 +281,20 @@ int ComandaAnalitzar(const Arguments& args, std::ostream& out, std::ostream& err
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "--help") {
-            out << ajudaAnalitzar;
+            out << ajuda;
             return 0;
+        }
+        if (imatge) {
+            bool* marca = a == "--pissarra"      ? &vistaDemanada.MenuPissarra
+                          : a == "--trama"       ? &vistaDemanada.MenuTrama
+                          : a == "--valors-eixos" ? &vistaDemanada.MenuMostrarValorUnitatEixos
+                          : a == "--sense-eixos" ? &vistaDemanada.MenuTreureElsEixos
+                          : a == "--negre"       ? &vistaDemanada.MenuFuncionsEnNegre
+                                                 : nullptr;
+            if (marca) {
+                *marca = true;
+                continue;
+            }
         }
         if (a == "--json") {
             json = true;
@@ -250,13 +304,13 @@ int ComandaAnalitzar(const Arguments& args, std::ostream& out, std::ostream& err
             precisioAlta = true;
             continue;
         }
-        const int n = ValorsOpcio(a);
+        const int n = ValorsOpcio(a, imatge);
         if (n < 0) {
             posicionals.push_back(a);
             continue;
         }
         if (i + static_cast<std::size_t>(n) >= args.size()) {
-            err << "analitzar: " << a << " necessita " << n << " valor" << (n > 1 ? "s" : "")
+            err << nomComanda << ": " << a << " necessita " << n << " valor" << (n > 1 ? "s" : "")
                 << "\n";
             return 2;
         }
@@ -277,9 +331,17 @@ int ComandaAnalitzar(const Arguments& args, std::ostream& out, std::ostream& err
             x = v[0];
         } else if (a == "--document") {
             document = v[0];
+        } else if (a == "--analisi") {
+            analisi = v[0];
+        } else if (a == "--mida") {
+            mida = v[0];
+        } else if (a == "--gruix") {
+            gruix = v[0];
+        } else if (a == "--sortida") {
+            sortida = v[0];
         } else if (a == "--idioma") {
             if (v[0] != "es" && v[0] != "ca") {
-                err << "analitzar: idioma desconegut (ca o es): " << v[0] << "\n";
+                err << nomComanda << ": idioma desconegut (ca o es): " << v[0] << "\n";
                 return 2;
             }
             espanyol = v[0] == "es";
@@ -290,25 +352,43 @@ int ComandaAnalitzar(const Arguments& args, std::ostream& out, std::ostream& err
             double valor = 0;
             if (def.size() < 3 || def[1] != '=' || lletra < 'A' || lletra > 'F' ||
                 CalcularExpressio(std::string_view(def).substr(2), tots1, valor) != 0) {
-                err << "analitzar: paràmetre mal escrit o que no es pot llegir: " << def << "\n";
+                err << nomComanda << ": paràmetre mal escrit o que no es pot llegir: " << def << "\n";
                 return 2;
             }
             parametres[lletra - 'A'] = valor;
         }
     }
-    if (posicionals.empty()) {
-        err << "analitzar: falta l'anàlisi\n" << ajudaAnalitzar;
-        return 2;
+    if (!imatge) {
+        if (posicionals.empty()) {
+            err << "analitzar: falta l'anàlisi\n" << ajudaAnalitzar;
+            return 2;
+        }
+        analisi = posicionals.front();
+        posicionals.erase(posicionals.begin());
     }
     const DefAnalisi* def = nullptr;
-    for (const auto& d : analisis)
-        if (posicionals[0] == d.nom) def = &d;
-    if (def == nullptr) {
-        err << "analitzar: anàlisi desconeguda: " << posicionals[0] << "\n";
+    if (analisi) {
+        for (const auto& d : analisis)
+            if (*analisi == d.nom) def = &d;
+        if (def == nullptr) {
+            err << nomComanda << ": anàlisi desconeguda: " << *analisi << "\n";
+            return 2;
+        }
+    }
+    int amplada = 640, alcada = 460, gruixLinies = 1;
+    if (mida && !LlegirMida(*mida, amplada, alcada)) {
+        err << "imatge: mida mal escrita (AMPLExALT, de 1 a 8000): " << *mida << "\n";
         return 2;
     }
-    const std::vector<std::string> formules(posicionals.begin() + 1, posicionals.end());
-    entrades.valor = def->numero == AnalisiFuncioIntegral ? x0 : valor;
+    if (gruix) {
+        const auto r = std::from_chars(gruix->data(), gruix->data() + gruix->size(), gruixLinies);
+        if (r.ec != std::errc() || r.ptr != gruix->data() + gruix->size() || gruixLinies < 1 || gruixLinies > 100) {
+            err << "imatge: gruix mal escrit (de 1 a 100): " << *gruix << "\n";
+            return 2;
+        }
+    }
+    const std::vector<std::string>& formules = posicionals;
+    if (def) entrades.valor = def->numero == AnalisiFuncioIntegral ? x0 : valor;
 
     auto cf = std::make_unique<ConjuntFuncions>();
     ReiniciarConjunt(*cf);
@@ -318,23 +398,23 @@ int ComandaAnalitzar(const Arguments& args, std::ostream& out, std::ostream& err
     if (espanyol) missatges->CanviarLlengua(Llengua::Castella);
     if (document) {
         if (!formules.empty()) {
-            err << "analitzar: amb --document no es donen fórmules\n";
+            err << nomComanda << ": amb --document no es donen fórmules\n";
             return 2;
         }
         if (LlegirDocument(*document, *cf, calc) != 0) {
-            err << "analitzar: " << missatges->Missatge(MissatgeNoPucObrir) << "\n";
+            err << nomComanda << ": " << missatges->Missatge(MissatgeNoPucObrir) << "\n";
             return 2;
         }
     } else {
-        if (formules.empty() || formules.size() > 2) {
-            err << "analitzar: cal una fórmula o dues\n";
+        if (imatge ? formules.size() > 6 : formules.empty() || formules.size() > 2) {
+            err << nomComanda << (imatge ? ": sis fórmules com a màxim\n" : ": cal una fórmula o dues\n");
             return 2;
         }
         for (std::size_t i = 0; i < formules.size(); ++i) {
             const int codi = calc.CompilarFuncio(formules[i], parametres);
             if (codi != 0) {
                 const std::string_view nom = missatges->Missatge(BaseCodisCompilacio + codi);
-                err << "analitzar: la fórmula " << formules[i] << " no compila (codi " << codi
+                err << nomComanda << ": la fórmula " << formules[i] << " no compila (codi " << codi
                     << (nom.empty() ? "" : ": ") << nom << ")\n";
                 return 2;
             }
@@ -344,7 +424,7 @@ int ComandaAnalitzar(const Arguments& args, std::ostream& out, std::ostream& err
     const auto llegir = [&](const std::vector<std::string>& v, double* desti) {
         for (std::size_t i = 0; i < v.size(); ++i)
             if (CalcularExpressio(v[i], parametres, desti[i]) != 0) {
-                err << "analitzar: valor que no es pot llegir: " << v[i] << "\n";
+                err << nomComanda << ": valor que no es pot llegir: " << v[i] << "\n";
                 return false;
             }
         return true;
@@ -365,19 +445,20 @@ int ComandaAnalitzar(const Arguments& args, std::ostream& out, std::ostream& err
         e.YUnitat = v[1];
     }
     if (AplicarFuncions(*cf, calc) != 0) {
-        err << "analitzar: eixos no vàlids\n";
+        err << nomComanda << ": eixos no vàlids\n";
         return 2;
     }
-    if (!cf->Comandes.Activa(def->comanda)) {
+    if (def && !cf->Comandes.Activa(def->comanda)) {
         const bool dues = def->numero == AnalisiTalls || def->numero == AnalisiArea;
-        err << "analitzar: " << def->nom << " necessita "
+        err << nomComanda << ": " << def->nom << " necessita "
             << (dues ? "dues funcions definides" : "una sola funció definida") << "\n";
         return 2;
     }
 
     auto resultats = std::make_unique<EstatResultats>();
     NetejarEstatResultats(*resultats, e);
-    OpcionsVista opcions;
+    OpcionsVista opcions = vistaDemanada;
+    opcions.GruixLinies = gruixLinies;
     opcions.MenuTrassarElsCalculs = false;
     opcions.MenuPrecisioBaixa = !precisioAlta;
     ValorsVista vista;
@@ -389,7 +470,9 @@ int ComandaAnalitzar(const Arguments& args, std::ostream& out, std::ostream& err
         slot2 >= 0 ? &cf->MostresColumna[static_cast<std::size_t>(slot2)] : nullptr;
     ContextAnalisi ctx{*resultats, f1,         e,        opcions,
                        vista,      *missatges, finestra, cf->FuncioUnica.Text};
-    if (def->numero == AnalisiImatge || def->numero == AnalisiDerivadaPunt) {
+    if (def == nullptr) {
+        // Only the picture.
+    } else if (def->numero == AnalisiImatge || def->numero == AnalisiDerivadaPunt) {
         PanellPunt panell;
         Calculador calcPunt;
         ContextPunt punt{ctx, cf->Slots[static_cast<std::size_t>(slot1)], cf->Parametres, calcPunt,
@@ -402,11 +485,39 @@ int ComandaAnalitzar(const Arguments& args, std::ostream& out, std::ostream& err
     } else {
         ExecutarComandaAnalisi(ctx, def->numero, f2, cf->Parametres, entrades);
     }
+    if (imatge) {
+        for (const std::string& m : finestra.missatges) err << "imatge: missatge: " << m << "\n";
+        LlencSvg svg(amplada, alcada);
+        Repintar(svg, *cf, opcions, vista, *resultats);
+        const std::string document = svg.Document();
+        if (!sortida) {
+            out << document;
+            return 0;
+        }
+        std::ofstream fitxer(*sortida, std::ios::binary);
+        fitxer << document;
+        fitxer.close();
+        if (!fitxer) {
+            err << "imatge: no es pot escriure el fitxer " << *sortida << "\n";
+            return 2;
+        }
+        return 0;
+    }
     if (json)
         EscriureJson(out, *resultats, e, def->numero, def->nom, finestra.missatges);
     else
         EscriureText(out, *resultats, e, def->numero, finestra.missatges);
     return 0;
+}
+
+} // namespace
+
+int ComandaAnalitzar(const Arguments& args, std::ostream& out, std::ostream& err) {
+    return Executar(args, out, err, false);
+}
+
+int ComandaImatge(const Arguments& args, std::ostream& out, std::ostream& err) {
+    return Executar(args, out, err, true);
 }
 
 } // namespace tracima::cli

@@ -13,6 +13,7 @@ using Arguments = std::vector<std::string>;
 int ComandaAvaluar(const Arguments& args, std::ostream& out, std::ostream& err);
 int ComandaDocument(const Arguments& args, std::ostream& out, std::ostream& err);
 int ComandaAnalitzar(const Arguments& args, std::ostream& out, std::ostream& err);
+int ComandaImatge(const Arguments& args, std::ostream& out, std::ostream& err);
 int ComandaRegressio(const Arguments& args, std::ostream& out, std::ostream& err);
 int ComandaInterpolacio(const Arguments& args, std::ostream& out, std::ostream& err);
 

@@ -19,6 +19,8 @@ constexpr Comanda comandes[] = {
      "document FITXER.trc [--desar SORTIDA.trc]   mostra el conjunt de funcions d'un document i el torna a desar"},
     {"analitzar", tracima::cli::ComandaAnalitzar,
      "analitzar ANALISI [opcions] FORMULA [FORMULA2]   fa una anàlisi sense traçar i mostra etiquetes, corbes, missatges i estat"},
+    {"imatge", tracima::cli::ComandaImatge,
+     "imatge [opcions] [FORMULA]...   dibuixa el gràfic en SVG, amb una anàlisi opcional"},
     {"regressio", tracima::cli::ComandaRegressio,
      "regressio [--model MODEL | --coeficients] FITXER   ajusta una regressió a una taula de punts"},
     {"interpolacio", tracima::cli::ComandaInterpolacio,

@@ -142,3 +142,51 @@ TEST(AnalitzarErrors, Estat2) {
 }
 
 } // namespace
+
+namespace {
+
+// tracima-cli imatge: the picture as SVG, and its refusals (one line each).
+TEST(Imatge, PictureAndRefusals) {
+    const auto imatge = [](const std::string& ordre) {
+        tracima::cli::Arguments args;
+        std::istringstream in(ordre);
+        for (std::string a; in >> a;) args.push_back(a);
+        std::ostringstream out, err;
+        const int estat = tracima::cli::ComandaImatge(args, out, err);
+        return Sortida{estat, out.str(), err.str()};
+    };
+    const Sortida s = imatge("x^2-4 --analisi arrels --trama --mida 1280x920 --gruix 2");
+    ASSERT_EQ(s.estat, 0) << s.err;
+    EXPECT_EQ(s.out.rfind("<?xml", 0), 0u);
+    EXPECT_NE(s.out.find("width=\"1280\" height=\"920\""), std::string::npos);
+    EXPECT_NE(s.out.find(">-2</text>"), std::string::npos);
+    EXPECT_NE(s.out.find(">Arrels</text>"), std::string::npos);
+    EXPECT_NE(s.out.find("stroke-dasharray"), std::string::npos);
+    EXPECT_NE(s.out.find("stroke=\"#0000ff\" stroke-width=\"2\""), std::string::npos);
+    EXPECT_EQ(s.out.substr(s.out.size() - 7), "</svg>\n");
+    // The black board without axes, and no analysis: no red and no text.
+    const Sortida p = imatge("sin(x) x --pissarra --sense-eixos");
+    EXPECT_NE(p.out.find("fill=\"#000000\""), std::string::npos);
+    EXPECT_EQ(p.out.find("#808080"), std::string::npos);
+    EXPECT_EQ(p.out.find("<text"), std::string::npos);
+
+    const struct {
+        const char* ordre;
+        const char* error;
+    } refusos[] = {
+        {"x --mida 0x10", "imatge: mida mal escrita (AMPLExALT, de 1 a 8000): 0x10\n"},
+        {"x --gruix 0", "imatge: gruix mal escrit (de 1 a 100): 0\n"},
+        {"x --analisi res", "imatge: anàlisi desconeguda: res\n"},
+        {"x x x x x x x", "imatge: sis fórmules com a màxim\n"},
+        {"x x --analisi arrels", "imatge: arrels necessita una sola funció definida\n"},
+        {"x^", "imatge: la fórmula x^ no compila (codi 5)\n"},
+        {"x --sortida /no/hi/es/g.svg", "imatge: no es pot escriure el fitxer /no/hi/es/g.svg\n"},
+    };
+    for (const auto& r : refusos) {
+        const Sortida e = imatge(r.ordre);
+        EXPECT_EQ(e.estat, 2) << r.ordre;
+        EXPECT_EQ(e.err.rfind(r.error, 0), 0u) << r.ordre << ": " << e.err;
+    }
+}
+
+} // namespace
