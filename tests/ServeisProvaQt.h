@@ -4,6 +4,7 @@
 
 #include "app/ServeisQt.h"
 
+#include <QPrinter>
 #include <QStringList>
 
 #include <deque>
@@ -59,6 +60,13 @@ struct ServeisProva : Serveis {
     }
     QString TriarFitxerDesar(QWidget*, const QString&, const QString&, const QString&) override {
         return Fitxer();
+    }
+    QString impressioPdf; // the print dialog prints to this PDF file; Cancel when empty
+    bool TriarImpressora(QWidget*, QPrinter& impressora) override {
+        if (impressioPdf.isEmpty()) return false;
+        impressora.setOutputFormat(QPrinter::PdfFormat);
+        impressora.setOutputFileName(impressioPdf);
+        return true;
     }
     void CopiarText(const QString& text) override { carpetaText = text; }
     QString TextCarpeta() override { return carpetaText; }

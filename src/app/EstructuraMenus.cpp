@@ -14,6 +14,7 @@ constexpr ElementMenu Elements[] = {
     {T::Comanda, "MenuObrir", ""},
     {T::Comanda, "MenuDesar", ""},
     {T::Comanda, "MenuAnomenarIDesar", ""},
+    {T::Comanda, "MenuExportarImatge", ""},
     {T::Separador, "", ""},
     {T::Comanda, "MenuImpressio", ""},
     {T::Separador, "", ""},

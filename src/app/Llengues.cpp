@@ -26,6 +26,7 @@ constexpr TitolBilingue Titols[] = {
     {P, "MenuObrir", "&Obrir...", "&Abrir..."},
     {P, "MenuDesar", "&Desar", "&Guardar"},
     {P, "MenuAnomenarIDesar", "&Anomenar i desar...", "Gu&ardar como..."},
+    {P, "MenuExportarImatge", "E&xportar la imatge...", "E&xportar la imagen..."},
     {P, "MenuImpressio", "&Impressió", "&Impresión"},
     {P, "MenuSortir", "&Sortir", "&Salir"},
     {P, "MenuOpcions", "&Opcions", "&Opciones"},

@@ -93,6 +93,7 @@ constexpr TextSlot TextosSlots[] = {
     {171, "Copiar  a la carpeta?", "¿Copiar en el portapapeles?"},
     {172, "Les funcions o els eixos han canviat des que es van desar. Vols desar els canvis?",
      "Las funciones o los ejes han cambiado desde que se guardaron. ¿Quieres guardar los cambios?"},
+    {173, "Mida de la imatge en píxels (amplada x alçada):", "Tamaño de la imagen en píxeles (ancho x alto):"},
     {178, "Origen eix X = ", "Origen eje X = "},
     {179, "Final eix X = ", "Final eje X    = "},
     {180, "Origen eix Y = ", "Origen eje Y = "},

@@ -81,6 +81,7 @@ constexpr int BaseCodisCompilacio = 110;
 
 constexpr int MissatgeCopiarALaCarpeta = 171;  // title of the regression equation box
 constexpr int MissatgeDesarCanvis = 172;       // unsaved work before it would be lost
+constexpr int MissatgeMidaImatge = 173;        // the size asked for an exported picture
 constexpr int MissatgeOrigenEixX = 178;        // "Origen eix X = "
 constexpr int MissatgeFinalEixX = 179;
 constexpr int MissatgeOrigenEixY = 180;

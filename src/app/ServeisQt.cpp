@@ -7,6 +7,9 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QRegularExpression>
 
 namespace tracima {
 namespace {
@@ -90,7 +93,13 @@ QString TriarFitxer(QWidget* pare, const QString& titol, const QString& inicial,
     dialeg.setObjectName(QStringLiteral("DialegFitxer"));
     dialeg.setAcceptMode(mode);
     dialeg.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    dialeg.setDefaultSuffix(QStringLiteral("trc"));
+    // The suffix added to a bare name: the first pattern of the chosen filter.
+    const auto sufix = [&dialeg](const QString& f) {
+        const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(f);
+        dialeg.setDefaultSuffix(m.hasMatch() ? m.captured(1) : QString());
+    };
+    sufix(dialeg.selectedNameFilter());
+    QObject::connect(&dialeg, &QFileDialog::filterSelected, &dialeg, sufix);
     if (dialeg.exec() != QDialog::Accepted || dialeg.selectedFiles().isEmpty()) return {};
     return dialeg.selectedFiles().first();
 }
@@ -105,6 +114,12 @@ QString ServeisQt::TriarFitxerObrir(QWidget* pare, const QString& titol, const Q
 QString ServeisQt::TriarFitxerDesar(QWidget* pare, const QString& titol, const QString& inicial,
                                     const QString& filtre) {
     return TriarFitxer(pare, titol, inicial, filtre, QFileDialog::AcceptSave);
+}
+
+bool ServeisQt::TriarImpressora(QWidget* pare, QPrinter& impressora) {
+    QPrintDialog dialeg(&impressora, pare);
+    dialeg.setObjectName(QStringLiteral("DialegImpressio"));
+    return dialeg.exec() == QDialog::Accepted;
 }
 
 void ServeisQt::CopiarText(const QString& text) { QApplication::clipboard()->setText(text); }

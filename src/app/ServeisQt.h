@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QString>
 
+class QPrinter;
 class QWidget;
 
 namespace tracima {
@@ -33,11 +34,14 @@ class Serveis {
     virtual bool DemanarText(QWidget* pare, const QString& titol, const QString& pregunta,
                              QString& text) = 0;
     // The open and save file dialogs: the chosen path, empty for Cancel. The
-    // default suffix is "trc"; saving over an existing file asks first.
+    // default suffix is the one of the chosen filter's first pattern; saving over
+    // an existing file asks first.
     virtual QString TriarFitxerObrir(QWidget* pare, const QString& titol,
                                      const QString& inicial, const QString& filtre) = 0;
     virtual QString TriarFitxerDesar(QWidget* pare, const QString& titol,
                                      const QString& inicial, const QString& filtre) = 0;
+    // The print dialog for `impressora`: true when the person chose to print.
+    virtual bool TriarImpressora(QWidget* pare, QPrinter& impressora) = 0;
     // The clipboard: plain text in and out (a null string when it holds no text),
     // and an image out.
     virtual void CopiarText(const QString& text) = 0;
@@ -60,6 +64,7 @@ class ServeisQt : public Serveis {
                              const QString& filtre) override;
     QString TriarFitxerDesar(QWidget* pare, const QString& titol, const QString& inicial,
                              const QString& filtre) override;
+    bool TriarImpressora(QWidget* pare, QPrinter& impressora) override;
     void CopiarText(const QString& text) override;
     QString TextCarpeta() override;
     void CopiarImatge(const QImage& imatge) override;

@@ -140,6 +140,10 @@ class TFormPrincipal : public QMainWindow,
     bool LlegirDocumentFinestra(const QString& fitxer);
     // A dropped file: the first local ".trc" (any case) is read from its folder.
     bool LlegirFitxerDeixat(const QString& cami);
+    // Writes the graph at `mida` pixels to `fitxer` as PNG, SVG or PDF (by its
+    // suffix; PNG otherwise). False after message 203 when it cannot be written.
+    bool ExportarImatge(const QString& fitxer, QSize mida);
+
     // Whether the functions, axes or tables differ from the document last read
     // or written.
     bool HiHaCanvisSenseDesar() const;
@@ -198,6 +202,10 @@ class TFormPrincipal : public QMainWindow,
     std::string TextDocumentActual() const;
     void MarcarDesat();
     void ComprovarAssociacio();
+    // The graph out of the window (UnitFormPrincipalSortida.cpp).
+    void RepintarA(Llenc& llenc);
+    void MenuExportarImatgeClick();
+    void MenuImpressioClick();
     void MenuCanviarUnaFuncioClick();
     void MenuCanviarParametresClick();
     // The data entry dialog's six function boxes into the function texts, then

@@ -27,6 +27,8 @@ void TFormPrincipal::ConnectarComandes() {
     if (QAction* a = Accio("MenuAnomenarIDesar"))
         connect(a, &QAction::triggered, this, [this] { MenuAnomenarIDesarClick(); });
     connectar("MenuEquaciDeRegressio", &TFormPrincipal::MenuEquaciDeRegressioClick);
+    connectar("MenuExportarImatge", &TFormPrincipal::MenuExportarImatgeClick);
+    connectar("MenuImpressio", &TFormPrincipal::MenuImpressioClick);
     connectar("MenuCopiarAlaCarpeta", &TFormPrincipal::MenuCopiarAlaCarpetaClick);
     connectar("MenuNetejar", &TFormPrincipal::MenuNetejarClick);
     connectar("MenuErrorEnElsCalculs", &TFormPrincipal::MenuErrorEnElsCalculsClick);

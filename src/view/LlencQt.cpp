@@ -22,79 +22,90 @@ QFont FontGrafic() {
 
 } // namespace
 
-LlencQt::LlencQt(QSize mida, qreal dpr) : font_(FontGrafic()), metriques_(font_) {
-    Redimensionar(mida, dpr);
+LlencPintorQt::LlencPintorQt(QPainter* pintor, QSize mida, qreal dpr, bool vectorial)
+    : font_(FontGrafic()), metriques_(font_), vectorial_(vectorial) {
+    FixarPintor(pintor, mida, dpr);
 }
 
-LlencQt::~LlencQt() {
-    if (p_) p_->end();
-}
-
-void LlencQt::Redimensionar(QSize mida, qreal dpr) {
-    if (p_) p_->end();
-    p_.reset();
+void LlencPintorQt::FixarPintor(QPainter* pintor, QSize mida, qreal dpr) {
+    p_ = pintor;
     mida_ = QSize(std::max(mida.width(), 1), std::max(mida.height(), 1));
     dpr_ = dpr > 0 ? dpr : 1.0;
-    const QSize dispositiu(static_cast<int>(std::ceil(mida_.width() * dpr_)),
-                           static_cast<int>(std::ceil(mida_.height() * dpr_)));
-    imatge_ = QImage(dispositiu, QImage::Format_RGB32);
-    imatge_.setDevicePixelRatio(dpr_);
-    imatge_.fill(Qt::white);
-    Comencar();
-}
-
-void LlencQt::Comencar() {
-    p_ = std::make_unique<QPainter>(&imatge_);
+    if (p_ == nullptr) return;
     p_->setRenderHint(QPainter::Antialiasing, false);
     p_->setRenderHint(QPainter::TextAntialiasing, false);
     p_->setFont(font_);
     AplicarLlapis();
 }
 
-void LlencQt::AplicarLlapis() {
+LlencQt::LlencQt(QSize mida, qreal dpr) : LlencPintorQt(nullptr, mida, dpr) { Redimensionar(mida, dpr); }
+
+LlencQt::~LlencQt() {
+    if (pintor_) pintor_->end();
+}
+
+void LlencQt::Redimensionar(QSize mida, qreal dpr) {
+    if (pintor_) pintor_->end();
+    pintor_.reset();
+    mida = QSize(std::max(mida.width(), 1), std::max(mida.height(), 1));
+    dpr = dpr > 0 ? dpr : 1.0;
+    const QSize dispositiu(static_cast<int>(std::ceil(mida.width() * dpr)),
+                           static_cast<int>(std::ceil(mida.height() * dpr)));
+    imatge_ = QImage(dispositiu, QImage::Format_RGB32);
+    imatge_.setDevicePixelRatio(dpr);
+    imatge_.fill(Qt::white);
+    pintor_ = std::make_unique<QPainter>(&imatge_);
+    FixarPintor(pintor_.get(), mida, dpr);
+}
+
+void LlencPintorQt::AplicarLlapis() {
     QPen llapis(color_);
     llapis.setWidth(gruix_);
     llapis.setStyle(estil_ == EstilLlapis::Puntejat ? Qt::DotLine : Qt::SolidLine);
     // Wider pens have round ends, as wide pens do on most raster canvases; a
     // one-pixel line is cut before its end pixel (LiniaA).
-    llapis.setCapStyle(gruix_ > 1 ? Qt::RoundCap : dpr_ == 1.0 ? Qt::SquareCap : Qt::FlatCap);
+    llapis.setCapStyle(gruix_ > 1 || vectorial_ ? Qt::RoundCap : dpr_ == 1.0 ? Qt::SquareCap : Qt::FlatCap);
     llapis.setJoinStyle(Qt::RoundJoin);
     p_->setPen(llapis);
     p_->setBrush(Qt::NoBrush);
 }
 
-void LlencQt::OmplirRectangle(int esquerra, int dalt, int dreta, int baix, Color color) {
+void LlencPintorQt::OmplirRectangle(int esquerra, int dalt, int dreta, int baix, Color color) {
     if (dreta <= esquerra || baix <= dalt) return;
     p_->fillRect(QRect(esquerra, dalt, dreta - esquerra, baix - dalt), ColorQt(color));
 }
 
-void LlencQt::FixarColorLlapis(Color color) {
+void LlencPintorQt::FixarColorLlapis(Color color) {
     const QColor nou = ColorQt(color);
     if (nou == color_) return;
     color_ = nou;
     AplicarLlapis();
 }
 
-void LlencQt::FixarGruixLlapis(int gruix) {
+void LlencPintorQt::FixarGruixLlapis(int gruix) {
     gruix = std::max(gruix, 1);
     if (gruix == gruix_) return;
     gruix_ = gruix;
     AplicarLlapis();
 }
 
-void LlencQt::FixarEstilLlapis(EstilLlapis estil) {
+void LlencPintorQt::FixarEstilLlapis(EstilLlapis estil) {
     if (estil == estil_) return;
     estil_ = estil;
     AplicarLlapis();
 }
 
-void LlencQt::MoureA(int x, int y) { posicio_ = QPoint(x, y); }
+void LlencPintorQt::MoureA(int x, int y) { posicio_ = QPoint(x, y); }
 
-void LlencQt::LiniaA(int x, int y) {
+void LlencPintorQt::LiniaA(int x, int y) {
     const QPoint fi(x, y);
     const QPoint inici = posicio_;
     posicio_ = fi;
     if (fi == inici) return;
+    if (vectorial_) {
+        p_->drawLine(QPointF(inici) + QPointF(0.5, 0.5), QPointF(fi) + QPointF(0.5, 0.5));
+        return;
+    }
     if (gruix_ == 1 && estil_ == EstilLlapis::Continu && (fi.x() == inici.x() || fi.y() == inici.y())) {
         // A horizontal or vertical one-pixel line is a one-pixel rectangle from the
         // start to the pixel before the end: the fastest fill there is.
@@ -136,7 +147,7 @@ void LlencQt::LiniaA(int x, int y) {
     p_->drawLine(QPointF(inici) + QPointF(0.5, 0.5), QPointF(fi) + QPointF(0.5, 0.5));
 }
 
-void LlencQt::EscriureText(int x, int y, std::string_view text, Color color, Color fons) {
+void LlencPintorQt::EscriureText(int x, int y, std::string_view text, Color color, Color fons) {
     const QString t = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     p_->fillRect(QRect(x, y, metriques_.horizontalAdvance(t), metriques_.height()), ColorQt(fons));
     p_->setPen(ColorQt(color));
@@ -144,7 +155,7 @@ void LlencQt::EscriureText(int x, int y, std::string_view text, Color color, Col
     AplicarLlapis();
 }
 
-void LlencQt::OmplirEllipse(int x1, int y1, int x2, int y2, Color color) {
+void LlencPintorQt::OmplirEllipse(int x1, int y1, int x2, int y2, Color color) {
     const QRect caixa = QRect(QPoint(x1, y1), QPoint(x2, y2)).normalized().adjusted(0, 0, -1, -1);
     p_->setPen(QPen(ColorQt(color), 1));
     p_->setBrush(ColorQt(color));

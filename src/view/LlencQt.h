@@ -17,7 +17,48 @@
 
 namespace tracima {
 
-class LlencQt : public Llenc {
+// The abstract canvas on any QPainter (an image, a PDF page, a printer): the
+// coordinates are the picture's pixels; the painter's device may be denser.
+class LlencPintorQt : public Llenc {
+  public:
+    // Draws with `pintor` (which must outlive the canvas) on a picture of `mida`
+    // pixels at `dpr` device pixels per pixel. On a vector device (PDF, printer)
+    // lines run from pixel centre to pixel centre with round ends, so pieces of a
+    // curve join at any scale; the raster rules are for pixels.
+    LlencPintorQt(QPainter* pintor, QSize mida, qreal dpr = 1.0, bool vectorial = false);
+
+    void OmplirRectangle(int esquerra, int dalt, int dreta, int baix, Color color) override;
+    void FixarColorLlapis(Color color) override;
+    void FixarGruixLlapis(int gruix) override;
+    void FixarEstilLlapis(EstilLlapis estil) override;
+    void MoureA(int x, int y) override;
+    void LiniaA(int x, int y) override;
+    void EscriureText(int x, int y, std::string_view text, Color color, Color fons) override;
+    void OmplirEllipse(int x1, int y1, int x2, int y2, Color color) override;
+    int AmpladaClient() const override { return mida_.width(); }
+    int AlcadaClient() const override { return mida_.height(); }
+    QSize Mida() const { return mida_; }
+
+  protected:
+    // A new painter, size and ratio (the pen state is kept).
+    void FixarPintor(QPainter* pintor, QSize mida, qreal dpr);
+
+  private:
+    void AplicarLlapis();
+
+    QPainter* p_ = nullptr;
+    QSize mida_;
+    qreal dpr_ = 1.0;
+    QFont font_;
+    QFontMetrics metriques_;
+    QColor color_{Qt::black};
+    int gruix_ = 1;
+    EstilLlapis estil_ = EstilLlapis::Continu;
+    QPoint posicio_;
+    bool vectorial_ = false;
+};
+
+class LlencQt : public LlencPintorQt {
   public:
     // A white buffer of `mida` pixels at `dpr` device pixels per pixel.
     explicit LlencQt(QSize mida = QSize(640, 460), qreal dpr = 1.0);
@@ -31,33 +72,10 @@ class LlencQt : public Llenc {
     const QImage& Imatge() const { return imatge_; }
     // A deep copy of the buffer (for the clipboard, files and tests).
     QImage CopiaImatge() const { return imatge_.copy(); }
-    QSize Mida() const { return mida_; }
-
-    void OmplirRectangle(int esquerra, int dalt, int dreta, int baix, Color color) override;
-    void FixarColorLlapis(Color color) override;
-    void FixarGruixLlapis(int gruix) override;
-    void FixarEstilLlapis(EstilLlapis estil) override;
-    void MoureA(int x, int y) override;
-    void LiniaA(int x, int y) override;
-    void EscriureText(int x, int y, std::string_view text, Color color, Color fons) override;
-    void OmplirEllipse(int x1, int y1, int x2, int y2, Color color) override;
-    int AmpladaClient() const override { return mida_.width(); }
-    int AlcadaClient() const override { return mida_.height(); }
 
   private:
-    void Comencar();
-    void AplicarLlapis();
-
-    QSize mida_;
-    qreal dpr_ = 1.0;
     QImage imatge_;
-    std::unique_ptr<QPainter> p_;
-    QFont font_;
-    QFontMetrics metriques_;
-    QColor color_{Qt::black};
-    int gruix_ = 1;
-    EstilLlapis estil_ = EstilLlapis::Continu;
-    QPoint posicio_;
+    std::unique_ptr<QPainter> pintor_;
 };
 
 // The canvas colour of a core colour.
