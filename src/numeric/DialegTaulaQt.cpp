@@ -17,8 +17,8 @@ QString Text(std::string_view s) { return QString::fromUtf8(s.data(), static_cas
 } // namespace
 
 DialegTaulaQt::DialegTaulaQt(const QString& nom, GraellaValors& model, EstatPrincipal& estat,
-                             Serveis& serveis, QWidget* pare)
-    : QDialog(pare), estat_(estat), serveis_(serveis), model_(model) {
+                             Serveis& serveis, TFormEntradaDeDades& entrada, QWidget* pare)
+    : QDialog(pare), estat_(estat), serveis_(serveis), model_(model), entrada_(entrada) {
     setObjectName(nom);
     setModal(true);
     graella_ = new GraellaValorsQt(model_, this);
@@ -82,6 +82,7 @@ QPushButton* DialegTaulaQt::CrearBoto(const char* nom) {
 }
 
 void DialegTaulaQt::showEvent(QShowEvent* e) {
+    RefrescarControls();
     QDialog::showEvent(e);
     graella_->setAccessibleName(estat_.Missatges.LlenguaDelsTextos() == Llengua::Castella
                                     ? QStringLiteral("Tabla de puntos")
@@ -90,6 +91,18 @@ void DialegTaulaQt::showEvent(QShowEvent* e) {
         move(pantalla->availableGeometry().center() - QPoint(width() / 2, height() / 2));
     graella_->Refrescar();
     graella_->setFocus();
+}
+
+void DialegTaulaQt::BitBtnDAcordClick() {
+    graella_->DesarCursor();
+    std::string etiqueta;
+    const Refus r = Acceptar(etiqueta);
+    if (!r.Acceptat()) {
+        MostrarRefus(r);
+        return;
+    }
+    entrada_.FixarTextFuncio(estat_.Numerica.FuncioTriada - 1, etiqueta);
+    accept();
 }
 
 FuncioNumerica& DialegTaulaQt::Registre() {

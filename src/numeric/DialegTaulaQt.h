@@ -14,6 +14,8 @@ class QPushButton;
 
 namespace tracima {
 
+class TFormEntradaDeDades;
+
 class DialegTaulaQt : public QDialog {
     Q_OBJECT
   public:
@@ -26,12 +28,19 @@ class DialegTaulaQt : public QDialog {
     void BitBtnIniciarClick();
     void BitBtnCopiarClick();
     void BitBtnEnganxarClick();
-    virtual void BitBtnDAcordClick() = 0;
+    // "D'acord": the dialog's own acceptance; on a refusal its message, cursor cell
+    // and focus, otherwise the label into the data entry dialog's box and close.
+    void BitBtnDAcordClick();
 
   protected:
     DialegTaulaQt(const QString& nom, GraellaValors& model, EstatPrincipal& estat, Serveis& serveis,
-                  QWidget* pare);
+                  TFormEntradaDeDades& entrada, QWidget* pare);
     void showEvent(QShowEvent* e) override;
+    // The dialog's controls from its model (before each showing).
+    virtual void RefrescarControls() = 0;
+    // Reads the controls into the model and runs the core's acceptance, which
+    // stores the table into the record and writes the label into `etiqueta`.
+    virtual Refus Acceptar(std::string& etiqueta) = 0;
 
     // Message box (program title, information icon) with the text of `slot`.
     void MostrarMissatge(int slot);
@@ -48,6 +57,7 @@ class DialegTaulaQt : public QDialog {
     Serveis& serveis_;
     GraellaValors& model_;
     GraellaValorsQt* graella_ = nullptr;
+    TFormEntradaDeDades& entrada_;
 
   private:
     void Despres();

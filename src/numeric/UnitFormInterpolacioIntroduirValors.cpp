@@ -1,6 +1,5 @@
 #include "numeric/UnitFormInterpolacioIntroduirValors.h"
 
-#include "functionset/UnitFormEntradaDeDades.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
@@ -11,8 +10,8 @@ namespace tracima {
 TFormNumericaInterpolacio::TFormNumericaInterpolacio(EstatPrincipal& estat, Serveis& serveis,
                                                      TFormEntradaDeDades& entrada,
                                                      std::function<void()> enMarcaMenu, QWidget* pare)
-    : DialegTaulaQt(QStringLiteral("FormNumericaInterpolacio"), model_.Graella, estat, serveis, pare),
-      entrada_(entrada), enMarcaMenu_(std::move(enMarcaMenu)) {
+    : DialegTaulaQt(QStringLiteral("FormNumericaInterpolacio"), model_.Graella, estat, serveis, entrada, pare),
+      enMarcaMenu_(std::move(enMarcaMenu)) {
     auto caixa = [this](const char* nom) {
         auto* c = new QCheckBox(this);
         c->setObjectName(QString::fromLatin1(nom));
@@ -56,22 +55,9 @@ void TFormNumericaInterpolacio::RefrescarOpcions() {
     nomesPunts_->setChecked(model_.Opcions.NomesPunts);
 }
 
-void TFormNumericaInterpolacio::showEvent(QShowEvent* e) {
-    RefrescarOpcions();
-    DialegTaulaQt::showEvent(e);
-}
-
-void TFormNumericaInterpolacio::BitBtnDAcordClick() {
-    graella_->DesarCursor();
+Refus TFormNumericaInterpolacio::Acceptar(std::string& etiqueta) {
     LlegirOpcions();
-    std::string etiqueta;
-    const Refus r = AcceptarInterpolacio(model_, estat_.Parametres(), estat_.Numerica, Registre(), etiqueta);
-    if (!r.Acceptat()) {
-        MostrarRefus(r);
-        return;
-    }
-    entrada_.FixarTextFuncio(estat_.Numerica.FuncioTriada - 1, etiqueta);
-    accept();
+    return AcceptarInterpolacio(model_, estat_.Parametres(), estat_.Numerica, Registre(), etiqueta);
 }
 
 } // namespace tracima

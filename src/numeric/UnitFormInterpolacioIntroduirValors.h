@@ -24,16 +24,15 @@ class TFormNumericaInterpolacio : public DialegTaulaQt {
     DialegInterpolacio& Model() { return model_; }
     // The check boxes from the model (and Només punts from the menu item).
     void RefrescarOpcions();
-    void BitBtnDAcordClick() override;
 
   protected:
-    void showEvent(QShowEvent* e) override;
+    void RefrescarControls() override { RefrescarOpcions(); }
+    Refus Acceptar(std::string& etiqueta) override;
 
   private:
     void LlegirOpcions();
 
     DialegInterpolacio model_;
-    TFormEntradaDeDades& entrada_;
     std::function<void()> enMarcaMenu_;
     QCheckBox* lineal_ = nullptr;
     QCheckBox* mostrarPunts_ = nullptr;

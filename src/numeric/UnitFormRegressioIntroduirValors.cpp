@@ -1,6 +1,5 @@
 #include "numeric/UnitFormRegressioIntroduirValors.h"
 
-#include "functionset/UnitFormEntradaDeDades.h"
 #include "numeric/UnitFormCoeficientsRegressio.h"
 
 #include <QBoxLayout>
@@ -12,8 +11,8 @@ namespace tracima {
 TFormNumericaRegressio::TFormNumericaRegressio(EstatPrincipal& estat, Serveis& serveis,
                                                TFormEntradaDeDades& entrada, TFormCoeficients& coeficients,
                                                QWidget* pare)
-    : DialegTaulaQt(QStringLiteral("FormNumericaRegressio"), model_.Graella, estat, serveis, pare),
-      entrada_(entrada), coeficients_(coeficients) {
+    : DialegTaulaQt(QStringLiteral("FormNumericaRegressio"), model_.Graella, estat, serveis, entrada, pare),
+      coeficients_(coeficients) {
     const char* noms[] = {"RadioButtonLineal", "RadioButtonQuadratica", "RadioButtonExponencial",
                           "RadioButtonPotencial", "RadioButtonInversa"};
     auto* fila = new QHBoxLayout;
@@ -39,22 +38,9 @@ void TFormNumericaRegressio::LlegirModel() {
         if (models_[i]->isChecked()) model_.Model = static_cast<int>(i) + 1;
 }
 
-void TFormNumericaRegressio::showEvent(QShowEvent* e) {
-    RefrescarModel();
-    DialegTaulaQt::showEvent(e);
-}
-
-void TFormNumericaRegressio::BitBtnDAcordClick() {
-    graella_->DesarCursor();
+Refus TFormNumericaRegressio::Acceptar(std::string& etiqueta) {
     LlegirModel();
-    std::string etiqueta;
-    const Refus r = AcceptarRegressio(model_, estat_.Parametres(), estat_.Numerica, Registre(), etiqueta);
-    if (!r.Acceptat()) {
-        MostrarRefus(r);
-        return;
-    }
-    entrada_.FixarTextFuncio(estat_.Numerica.FuncioTriada - 1, etiqueta);
-    accept();
+    return AcceptarRegressio(model_, estat_.Parametres(), estat_.Numerica, Registre(), etiqueta);
 }
 
 void TFormNumericaRegressio::BitBtnCoeficientsClick() {

@@ -24,17 +24,16 @@ class TFormNumericaRegressio : public DialegTaulaQt {
     DialegRegressio& Model() { return model_; }
     // The radio buttons from the model.
     void RefrescarModel();
-    void BitBtnDAcordClick() override;
     void BitBtnCoeficientsClick();
 
   protected:
-    void showEvent(QShowEvent* e) override;
+    void RefrescarControls() override { RefrescarModel(); }
+    Refus Acceptar(std::string& etiqueta) override;
 
   private:
     void LlegirModel();
 
     DialegRegressio model_;
-    TFormEntradaDeDades& entrada_;
     TFormCoeficients& coeficients_;
     std::array<QRadioButton*, 5> models_{};
 };
