@@ -312,8 +312,7 @@ std::string_view TFormPrincipal::TitolPrograma() const { return estat_.Missatges
 
 Llenc& TFormPrincipal::Canvas() {
     if (!diferit_) return grafic_->Llenc();
-    llencDiferit_.amplada = grafic_->Llenc().AmpladaClient();
-    llencDiferit_.alcada = grafic_->Llenc().AlcadaClient();
+    llencDiferit_.FixarMida(grafic_->Llenc().AmpladaClient(), grafic_->Llenc().AlcadaClient());
     return llencDiferit_;
 }
 

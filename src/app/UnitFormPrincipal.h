@@ -47,15 +47,6 @@ class TFormUnaFuncio;
 // Initial bounds of the main window, outer size in pixels.
 constexpr int EsquerraInicial = 30, DaltInicial = 50, AmpladaInicial = 512, AlcadaInicial = 403;
 
-// A canvas that draws nothing but has the graph's size: what an untraced scan
-// draws on, since only its end is shown.
-class LlencSenseDibuix : public LlencBuit {
-  public:
-    int amplada = 640, alcada = 460;
-    int AmpladaClient() const override { return amplada; }
-    int AlcadaClient() const override { return alcada; }
-};
-
 class TFormPrincipal : public QMainWindow,
                        public FinestraGrafic,
                        public FinestraCalcul,
@@ -249,7 +240,7 @@ class TFormPrincipal : public QMainWindow,
     bool passant_ = false;             // inside one of its steps
     bool diferit_ = false;             // an untraced scan runs: drawing waits for its end
     bool repintDemanat_ = false;       // the deferred scan asked for a repaint
-    LlencSenseDibuix llencDiferit_;
+    LlencBuit llencDiferit_;            // what a deferred scan draws on
     std::map<std::string, std::string, std::less<>> textsDemanats_; // by box title
     std::string textDesat_; // the document text last read or written
     QTranslator traduccioQt_;

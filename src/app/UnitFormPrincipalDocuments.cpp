@@ -121,7 +121,6 @@ void TFormPrincipal::Iniciar(const QStringList& arguments) {
     const bool noAbout = linia == QStringLiteral("NOABOUT");
     if (!noAbout) parlantDe_->exec();
     show();
-    MarcarDesat();
     if (qEnvironmentVariableIsSet("TRACIMA_SORTIR_DESPRES_DEL_PRIMER_FRAME")) return;
     // The steps after the window is shown run once it is on screen.
     QTimer::singleShot(0, this, [this, linia, noAbout] {

@@ -59,9 +59,11 @@ class Llenc {
 };
 
 // Ignores every call: for running the analyses where nothing is shown (the
-// command-line tool, benchmarks). Its client area has the logical size.
+// command-line tool, benchmarks, an untraced scan in the window). Its client
+// area has the logical size unless given another.
 class LlencBuit : public Llenc {
   public:
+    explicit LlencBuit(int amplada = 640, int alcada = 460) : amplada_(amplada), alcada_(alcada) {}
     void OmplirRectangle(int, int, int, int, Color) override {}
     void FixarColorLlapis(Color) override {}
     void FixarGruixLlapis(int) override {}
@@ -70,8 +72,15 @@ class LlencBuit : public Llenc {
     void LiniaA(int, int) override {}
     void EscriureText(int, int, std::string_view, Color, Color) override {}
     void OmplirEllipse(int, int, int, int, Color) override {}
-    int AmpladaClient() const override { return 640; }
-    int AlcadaClient() const override { return 460; }
+    int AmpladaClient() const override { return amplada_; }
+    int AlcadaClient() const override { return alcada_; }
+    void FixarMida(int amplada, int alcada) {
+        amplada_ = amplada;
+        alcada_ = alcada;
+    }
+
+  private:
+    int amplada_, alcada_;
 };
 
 // Records every call. Lines are recorded with the pen state they were drawn with,

@@ -13,11 +13,6 @@ void AfegirColor(std::string& s, Color c) {
     s.append(text, 7);
 }
 
-std::string ColorSvg(Color c) {
-    std::string s;
-    AfegirColor(s, c);
-    return s;
-}
 
 // Appends an integer, or a pixel's centre (the integer plus a half).
 void Enter(std::string& s, int v) {
@@ -166,10 +161,11 @@ void LlencSvg::OmplirEllipse(int x1, int y1, int x2, int y2, Color color) {
     TancarCami();
     const double cx = (x1 + x2) / 2.0, cy = (y1 + y2) / 2.0;
     const double rx = std::abs(x2 - x1) / 2.0, ry = std::abs(y2 - y1) / 2.0;
-    char text[160];
-    std::snprintf(text, sizeof text, "<ellipse cx=\"%g\" cy=\"%g\" rx=\"%g\" ry=\"%g\" fill=\"%s\"/>\n", cx, cy, rx,
-                  ry, ColorSvg(color).c_str());
+    char text[128];
+    std::snprintf(text, sizeof text, "<ellipse cx=\"%g\" cy=\"%g\" rx=\"%g\" ry=\"%g\" fill=\"", cx, cy, rx, ry);
     cos_ += text;
+    AfegirColor(cos_, color);
+    cos_ += "\"/>\n";
 }
 
 std::string LlencSvg::Document() {

@@ -13,11 +13,6 @@
 #include <QRegularExpression>
 
 namespace tracima {
-namespace {
-
-QString Text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
-} // namespace
 
 void TFormPrincipal::RepintarA(Llenc& llenc) {
     // The window's scales belong to the window: an output of another size uses a copy.

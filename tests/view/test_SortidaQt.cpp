@@ -62,7 +62,9 @@ TEST(SortidaQt, ExportsAndPrinting) {
     ASSERT_TRUE(f->ExportarImatge(dir.filePath("g.pdf"), QSize(640, 460)));
     EXPECT_EQ(Inici(dir.filePath("g.pdf"), 4), "%PDF");
     const int pagines = Pagines(dir.filePath("g.pdf"));
-    if (pagines >= 0) EXPECT_EQ(pagines, 1);
+    if (pagines >= 0) {
+        EXPECT_EQ(pagines, 1);
+    }
 
     // A size that is no size is refused; a file that cannot be written gives 203.
     s.fitxers = {dir.filePath("no.png")};
@@ -77,7 +79,9 @@ TEST(SortidaQt, ExportsAndPrinting) {
     s.impressioPdf = dir.filePath("imprès.pdf");
     f->Accio("MenuImpressio")->trigger();
     EXPECT_EQ(Inici(s.impressioPdf, 4), "%PDF");
-    if (Pagines(s.impressioPdf) >= 0) EXPECT_EQ(Pagines(s.impressioPdf), 1);
+    if (const int impreses = Pagines(s.impressioPdf); impreses >= 0) {
+        EXPECT_EQ(impreses, 1);
+    }
     s.impressioPdf.clear();
     f->Accio("MenuImpressio")->trigger();
 }
