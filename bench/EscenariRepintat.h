@@ -3,7 +3,7 @@
 // which 600 hatched, 651 labels, the green curve, a status text).
 #pragma once
 
-#include "analysis/EstatResultats.h"
+#include "view/EstatResultats.h"
 #include "functionset/UnitVariables.h"
 #include "view/OpcionsVista.h"
 

@@ -3,9 +3,9 @@
 // ratio of 2, against a bare QPainter frame that draws the same primitives
 // (recorded once from the same repaint) on an image of the same size; and the
 // start-up of the main window to its first painted frame.
-#include "app/UnitFormPrincipal.h"
+#include "window/UnitFormPrincipal.h"
 #include "view/Dibuix.h"
-#include "view/LlencQt.h"
+#include "window/LlencQt.h"
 
 #include "EscenariRepintat.h"
 

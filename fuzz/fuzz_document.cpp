@@ -3,7 +3,7 @@
 // bounds (counts 0..400, models 1..5, valid axes, texts without control
 // characters), can be applied, and is written so that writing what it reads
 // back gives the same bytes.
-#include "app/Document.h"
+#include "document/Document.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -6,8 +6,8 @@
 // from its 50 ms timer. The scan reads only the column samples.
 #pragma once
 
-#include "analysis/EstatResultats.h"
-#include "app/Missatges.h"
+#include "view/EstatResultats.h"
+#include "text/Missatges.h"
 #include "functionset/UnitVariables.h"
 #include "view/Llenc.h"
 #include "view/OpcionsVista.h"

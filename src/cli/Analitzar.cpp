@@ -2,8 +2,8 @@
 // what the user would see (labels, curves, messages, status line).
 #include "analysis/ComandesAnalisi.h"
 #include "analysis/PuntImatge.h"
-#include "app/Document.h"
-#include "app/Missatges.h"
+#include "document/Document.h"
+#include "text/Missatges.h"
 #include "cli/Comandes.h"
 #include "engine/UnitTools.h"
 #include "view/Dibuix.h"

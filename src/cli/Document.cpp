@@ -1,6 +1,6 @@
 // tracima-cli document: the function set of a document, and its rewriting.
-#include "app/Document.h"
-#include "app/Missatges.h"
+#include "document/Document.h"
+#include "text/Missatges.h"
 #include "cli/Comandes.h"
 
 #include <charconv>

@@ -1,6 +1,6 @@
 // tracima-cli regressio and interpolacio: a table of points in the clipboard
 // format, accepted as the regression or the interpolation dialog accepts it.
-#include "app/Missatges.h"
+#include "text/Missatges.h"
 #include "cli/Comandes.h"
 #include "engine/UnitTools.h"
 #include "numeric/DialegsNumerics.h"

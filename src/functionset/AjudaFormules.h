@@ -2,7 +2,7 @@
 // help button, as simple HTML, in Catalan or Spanish.
 #pragma once
 
-#include "app/Missatges.h"
+#include "text/Missatges.h"
 
 #include <string>
 #include <string_view>

@@ -5,7 +5,7 @@
 // stepping and caption.
 #pragma once
 
-#include "app/Missatges.h"
+#include "text/Missatges.h"
 #include "engine/UnitCalcular.h"
 #include "functionset/UnitVariables.h"
 

@@ -6,7 +6,7 @@
 #include <array>
 #include <string>
 
-#include "app/Missatges.h"
+#include "text/Missatges.h"
 #include "engine/UnitCalcular.h"
 #include "numeric/FuncioNumerica.h"
 #include "numeric/GraellaValors.h"

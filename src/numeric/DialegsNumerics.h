@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/Missatges.h"
+#include "text/Missatges.h"
 #include "engine/UnitCalcular.h"
 #include "numeric/Coeficients.h"
 #include "numeric/FuncioNumerica.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/Missatges.h"
+#include "text/Missatges.h"
 #include "engine/UnitTools.h"
 
 namespace tracima {

@@ -5,7 +5,7 @@
 // pixels; every logical -> pixel conversion is ArrodonirPixel(logical * scale).
 #pragma once
 
-#include "analysis/EstatResultats.h"
+#include "view/EstatResultats.h"
 #include "functionset/UnitVariables.h"
 #include "view/Llenc.h"
 #include "view/OpcionsVista.h"

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "TaulesProva.h"
-#include "app/Missatges.h"
+#include "text/Missatges.h"
 
 namespace tracima {
 namespace {

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "TaulesProva.h"
-#include "app/Missatges.h"
+#include "text/Missatges.h"
 
 namespace tracima {
 namespace {

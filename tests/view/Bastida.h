@@ -2,7 +2,7 @@
 // recording canvas, and a fake window that records captions and requests.
 #pragma once
 
-#include "app/EstatPrincipal.h"
+#include "document/EstatPrincipal.h"
 #include "view/Dibuix.h"
 
 #include <algorithm>

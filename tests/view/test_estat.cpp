@@ -1,6 +1,6 @@
 // The result lists' fixed capacity, the label cut, the result curve's column
 // range, the start-up options and the main window's state object.
-#include "app/EstatPrincipal.h"
+#include "document/EstatPrincipal.h"
 
 #include <gtest/gtest.h>
 

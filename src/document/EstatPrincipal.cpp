@@ -1,0 +1,43 @@
+#include "document/EstatPrincipal.h"
+
+#include "engine/UnitTools.h"
+
+namespace tracima {
+
+bool* MarcaDeMenu(EstatPrincipal& estat, std::string_view component) {
+    OpcionsVista& o = estat.Opcions;
+    const struct {
+        std::string_view nom;
+        bool* camp;
+    } marques[] = {
+        {"MenuPissarra", &o.MenuPissarra},
+        {"MenuTrama", &o.MenuTrama},
+        {"MenuMostrarValorUnitatEixos", &o.MenuMostrarValorUnitatEixos},
+        {"MenuMostrarElsPuntsSingulars", &o.MenuMostrarElsPuntsSingulars},
+        {"MenuTrassarElsCalculs", &o.MenuTrassarElsCalculs},
+        {"MenuMostrarCoordenadesDeLaRata", &o.MenuMostrarCoordenadesDeLaRata},
+        {"MenuAlClicarEsmarquenLesCoordenades", &o.MenuAlClicarEsmarquenLesCoordenades},
+        {"MenuPrecisioBaixa", &o.MenuPrecisioBaixa},
+        {"MenuTreureElsEixos", &o.MenuTreureElsEixos},
+        {"MenuFuncionsEnNegre", &o.MenuFuncionsEnNegre},
+        {"MenuNomsPunts", &o.MenuNomsPunts},
+        {"MenuTransparent", &estat.Finestra.MenuTransparent},
+        {"MenuSempreVisible", &estat.Finestra.MenuSempreVisible},
+    };
+    for (const auto& m : marques)
+        if (m.nom == component) return m.camp;
+    return nullptr;
+}
+
+std::string TextErrorEnElsCalculs(const EstatPrincipal& estat) {
+    const EixosFuncions& e = estat.Funcions.Eixos;
+    const bool baixa = estat.Opcions.MenuPrecisioBaixa;
+    auto text = [baixa](double unitat, double pas) {
+        const double p = ArrodonirPerMostrar(unitat / pas);
+        return baixa ? NumeroATextPrecisioBaixa(p, p) : NumeroAText(p);
+    };
+    return "Error de la x = " + text(e.XUnitat, e.PasLogicX) + "\r\n\r\nError de la y = " +
+           text(e.YUnitat, e.PasLogicY);
+}
+
+} // namespace tracima

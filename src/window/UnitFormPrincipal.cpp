@@ -1,0 +1,370 @@
+#include "window/UnitFormPrincipal.h"
+
+#include "text/EstructuraMenus.h"
+#include "window/UnitFormParlantDe.h"
+#include "window/UnitPlataformaDependent.h"
+#include "analysis/Integrals.h"
+#include "window/UnitFormIntegrals.h"
+#include "window/UnitFormPuntsSingulars.h"
+#include "window/UnitFormCanviDeParametres.h"
+#include "window/UnitFormEntradaDeDades.h"
+#include "window/UnitFormUnaFuncio.h"
+#include "window/UnitFormCoeficientsRegressio.h"
+#include "window/UnitFormInterpolacioIntroduirValors.h"
+#include "window/UnitFormQuinaEsNumerica.h"
+#include "window/UnitFormRegressioIntroduirValors.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLibraryInfo>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QShowEvent>
+#include <QTimer>
+#include <QWindow>
+
+namespace tracima {
+namespace {
+
+QString Text(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// Sets the caption of one control found by the caption table: a window's title,
+// a menu's title, an item's, a button's, a label's or a frame's text.
+void FixarTitol(QObject* objecte, const QString& text) {
+    if (auto* accio = qobject_cast<QAction*>(objecte)) {
+        accio->setText(text);
+    } else if (auto* menu = qobject_cast<QMenu*>(objecte)) {
+        menu->setTitle(text);
+    } else if (auto* boto = qobject_cast<QAbstractButton*>(objecte)) {
+        boto->setText(text);
+    } else if (auto* etiqueta = qobject_cast<QLabel*>(objecte)) {
+        etiqueta->setText(text);
+    } else if (auto* marc = qobject_cast<QGroupBox*>(objecte)) {
+        marc->setTitle(text);
+    } else if (auto* widget = qobject_cast<QWidget*>(objecte)) {
+        widget->setWindowTitle(text);
+    }
+    // Controls without a visible text of their own are named for screen readers
+    // by their caption, without the accelerator mark.
+    if (auto* widget = qobject_cast<QWidget*>(objecte); widget && !widget->isWindow()) {
+        QString nom = text;
+        nom.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+        widget->setAccessibleName(nom);
+        // A box is named by its label.
+        if (auto* etiqueta = qobject_cast<QLabel*>(widget); etiqueta && etiqueta->buddy())
+            etiqueta->buddy()->setAccessibleName(nom);
+    }
+}
+
+// Texts the caption table does not hold: the graph's name and description for
+// screen readers, in the language of the loaded texts.
+struct TextsAccessibles {
+    const char* grafic;
+    const char* senseFuncions;
+    const char* resultat;
+};
+constexpr TextsAccessibles Accessibles[] = {
+    {"Gràfic de les funcions", "Cap funció definida", "Resultat: "},
+    {"Gráfico de las funciones", "Ninguna función definida", "Resultado: "},
+};
+
+const TextsAccessibles& AccessiblesDe(Llengua l) {
+    return Accessibles[l == Llengua::Castella ? 1 : 0];
+}
+
+} // namespace
+
+TFormPrincipal::TFormPrincipal(Serveis& serveis, QWidget* pare)
+    : QMainWindow(pare), serveis_(serveis) {
+    setObjectName(Text(FormPrincipal));
+    grafic_ = new GraficQt(this);
+    grafic_->setObjectName(QStringLiteral("Grafic"));
+    setCentralWidget(grafic_);
+    // FormResize: a new buffer is drawn from the state at once.
+    grafic_->EnNouBuffer = [this] {
+        ColocarPanelPunt();
+        Repintar();
+    };
+    grafic_->EnPremerRatoli = [this](QMouseEvent* e) { RatoliPremut(e); };
+    grafic_->EnMoureRatoli = [this](QMouseEvent* e) { RatoliMogut(e); };
+    grafic_->EnDeixarRatoli = [this](QMouseEvent* e) { RatoliDeixat(e); };
+    timerTracat_ = new QTimer(this);
+    timerTracat_->setObjectName(QStringLiteral("TimerTrassarElsCalculs"));
+    timerTracat_->setSingleShot(true);
+    connect(timerTracat_, &QTimer::timeout, this, &TFormPrincipal::PasTracat);
+    CrearPanelPunt();
+    CrearMenus();
+    ConnectarComandes();
+    // The dialogs live as long as the window.
+    entrada_ = new TFormEntradaDeDades(estat_, serveis_, this);
+    coeficients_ = new TFormCoeficients(estat_.Missatges, serveis_, this);
+    interpolacio_ = new TFormNumericaInterpolacio(estat_, serveis_, *entrada_, [this] { AplicarMarques(); }, this);
+    regressio_ = new TFormNumericaRegressio(estat_, serveis_, *entrada_, *coeficients_, this);
+    quina_ = new TFormQuinaEsNumerica(estat_, *interpolacio_, *regressio_, this);
+    entrada_->EnFuncioNumerica = [this] { FuncioNumericaClick(); };
+    parlantDe_ = new TFormParlantDe(estat_.Missatges, this);
+    pausa_ = new TFormPuntsSingulars(this);
+    integrals_ = new TFormIntegrals(
+        [this](const std::string& inicial, const std::string& final, double& a, double& b, int& camp) {
+            return ValidarLimits(ContextCalcul(), estat_.Parametres(), inicial, final, a, b, &camp);
+        },
+        this);
+    parametres_ = new TFormCanviDeParametres(estat_, [this] { AplicarFuncionsFinestra(); }, this);
+    unaFuncio_ = new TFormUnaFuncio(estat_, serveis_, *entrada_, [this] { AplicarTextosDeLesCaixes(); }, this);
+
+    // FormCreate.
+    ColocarLimitsInicials();
+    ReiniciarConjunt(estat_.Funcions);
+    BuidarResultats(estat_.Resultats);
+    estat_.Vista = ValorsVista{};
+    estat_.NomDocument = std::string(NomDocumentSenseNom);
+    estat_.Opcions.GruixLinies = 1;
+    PrepararFuncions(estat_.Funcions, calc_, this);
+    setAcceptDrops(true);
+    AplicarDisponibilitat();
+    AplicarMarques();
+    AplicarTitols();
+    MarcarDesat();
+}
+
+TFormPrincipal::~TFormPrincipal() = default;
+
+QAction* TFormPrincipal::Accio(std::string_view component) const {
+    return accions_.value(Text(component), nullptr);
+}
+
+QMenu* TFormPrincipal::Menu(std::string_view component) const {
+    return menus_.value(Text(component), nullptr);
+}
+
+void TFormPrincipal::CrearMenus() {
+    QMenu* menu = nullptr;
+    QMenu* submenu = nullptr;
+    for (const ElementMenu& e : EstructuraMenus()) {
+        const QString nom = Text(e.component);
+        QMenu* on = submenu ? submenu : menu;
+        switch (e.tipus) {
+        case TipusElementMenu::Menu:
+            menu = menuBar()->addMenu(QString());
+            menu->setObjectName(nom);
+            menus_.insert(nom, menu);
+            submenu = nullptr;
+            // Opening any menu of the bar stops a traced scan at its next column.
+            connect(menu, &QMenu::aboutToShow, this, [this] { estat_.Resultats.AturarCalcul = true; });
+            break;
+        case TipusElementMenu::Submenu:
+            submenu = menu->addMenu(QString());
+            submenu->setObjectName(nom);
+            menus_.insert(nom, submenu);
+            break;
+        case TipusElementMenu::FiSubmenu:
+            submenu = nullptr;
+            break;
+        case TipusElementMenu::Separador:
+            on->addSeparator();
+            break;
+        case TipusElementMenu::Comanda:
+        case TipusElementMenu::Marca:
+        case TipusElementMenu::Llengua: {
+            auto* accio = new QAction(this);
+            accio->setObjectName(nom);
+            if (!e.drecera.empty()) accio->setShortcut(QKeySequence(Text(e.drecera)));
+            accio->setCheckable(e.tipus != TipusElementMenu::Comanda);
+            // No command runs inside a traced scan: the scan ends before the
+            // command (this connection is the item's first).
+            connect(accio, &QAction::triggered, this, [this] { AturarCalculEnMarxa(); });
+            on->addAction(accio);
+            accions_.insert(nom, accio);
+            break;
+        }
+        }
+    }
+}
+
+void TFormPrincipal::AplicarTitols() {
+    const TaulaMissatges& t = estat_.Missatges;
+    const std::string_view principal = FormPrincipal;
+    // The dialogs' controls first, then the program title as the caption, then
+    // the menu items.
+    for (const TitolComponent& titol : t.Titols()) {
+        if (titol.formulari == principal) continue;
+        QWidget* formulari = findChild<QWidget*>(Text(titol.formulari));
+        if (formulari == nullptr) continue;
+        QObject* objecte = titol.component == titol.formulari
+                               ? formulari
+                               : formulari->findChild<QObject*>(Text(titol.component));
+        if (objecte) FixarTitol(objecte, Text(titol.text));
+    }
+    setWindowTitle(Text(t.TitolPrograma()));
+    for (const TitolComponent& titol : t.Titols(principal)) {
+        const QString nom = Text(titol.component);
+        QObject* objecte = accions_.value(nom, nullptr);
+        if (objecte == nullptr) objecte = menus_.value(nom, nullptr);
+        if (objecte == nullptr) objecte = findChild<QObject*>(nom);
+        if (objecte) FixarTitol(objecte, Text(titol.text));
+    }
+    serveis_.FixarLlengua(t.LlenguaDelsTextos());
+    // The toolkit's own texts (file dialogs, context menus) in the same language.
+    QCoreApplication::removeTranslator(&traduccioQt_);
+    if (traduccioQt_.load(t.LlenguaDelsTextos() == Llengua::Castella ? QStringLiteral("qtbase_es")
+                                                                      : QStringLiteral("qtbase_ca"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&traduccioQt_);
+    grafic_->setAccessibleName(QString::fromUtf8(AccessiblesDe(t.LlenguaDelsTextos()).grafic));
+    ActualitzarDescripcioGrafic();
+}
+
+void TFormPrincipal::AplicarMarques() {
+    for (const ElementMenu& e : EstructuraMenus()) {
+        QAction* a = Accio(e.component);
+        if (a == nullptr) continue;
+        if (e.tipus == TipusElementMenu::Marca) {
+            if (const bool* m = MarcaDeMenu(estat_, e.component)) a->setChecked(*m);
+        } else if (e.tipus == TipusElementMenu::Llengua) {
+            a->setChecked(ComponentLlengua(estat_.Missatges.LlenguaActual()) == e.component);
+        }
+    }
+}
+
+void TFormPrincipal::IniciarLlengua(std::string_view valorConfiguracio) {
+    estat_.Missatges.IniciarLlengua(valorConfiguracio);
+    AplicarMarques();
+    AplicarTitols();
+}
+
+void TFormPrincipal::CanviarLlengua(Llengua llengua) {
+    if (estat_.Missatges.CanviarLlengua(llengua) != 0) return;
+    AplicarMarques();
+    if (llengua == Llengua::Catala || llengua == Llengua::Castella) AplicarTitols();
+}
+
+std::string_view TFormPrincipal::ValorLlenguaConfiguracio() const {
+    return NomLlenguaConfiguracio(estat_.Missatges.LlenguaActual());
+}
+
+int TFormPrincipal::AplicarFuncionsFinestra() {
+    const int codi = AplicarFuncions(estat_.Funcions, calc_, this);
+    AplicarDisponibilitat();
+    Repintar();
+    return codi;
+}
+
+void TFormPrincipal::AplicarDisponibilitat() {
+    const DisponibilitatComandes& d = estat_.Funcions.Comandes;
+    for (int i = 0; i < NombreComandes; ++i) {
+        const auto c = static_cast<Comanda>(i);
+        if (QAction* a = Accio(NomComanda(c))) a->setEnabled(d.Activa(c));
+    }
+    if (d.TreureMarcaNomsPunts) {
+        estat_.Opcions.MenuNomsPunts = false;
+        AplicarMarques();
+    }
+}
+
+void TFormPrincipal::ColocarLimitsInicials() {
+    if (isMaximized() || isFullScreen()) showNormal();
+    // The bounds are the outer size; the frame is known once the window is shown.
+    QMargins marc;
+    if (windowHandle() && isVisible()) marc = windowHandle()->frameMargins();
+    move(EsquerraInicial, DaltInicial);
+    resize(AmpladaInicial - marc.left() - marc.right(), AlcadaInicial - marc.top() - marc.bottom());
+}
+
+void TFormPrincipal::showEvent(QShowEvent* e) {
+    QMainWindow::showEvent(e);
+    if (limitsAjustats_) return;
+    limitsAjustats_ = true;
+    // The window manager adds its frame after the first show: the outer size is
+    // made 512 x 403 once the frame is known.
+    for (int espera : {0, 50, 200, 500})
+        QTimer::singleShot(espera, this, [this] {
+            if (marcAplicat_ || !windowHandle() || windowHandle()->frameMargins().isNull()) return;
+            marcAplicat_ = true;
+            ColocarLimitsInicials();
+        });
+}
+
+void TFormPrincipal::closeEvent(QCloseEvent* e) {
+    // FormClose: stop a running scan, keep unsaved work if the person wants it,
+    // and remember the language; a failed write is not reported.
+    estat_.Resultats.AturarCalcul = true;
+    AturarCalculEnMarxa();
+    if (!PotDeixarElDocument()) {
+        e->ignore();
+        return;
+    }
+    EscriureLlenguaConfiguracio(ValorLlenguaConfiguracio());
+    e->accept();
+}
+
+void TFormPrincipal::MostrarMissatge(std::string_view text) {
+    serveis_.MostrarMissatge(this, Text(TitolPrograma()), Text(text), IconaMissatge::Informacio);
+}
+
+std::string_view TFormPrincipal::TitolPrograma() const { return estat_.Missatges.TitolPrograma(); }
+
+Llenc& TFormPrincipal::Canvas() {
+    if (!diferit_) return grafic_->Llenc();
+    llencDiferit_.FixarMida(grafic_->Llenc().AmpladaClient(), grafic_->Llenc().AlcadaClient());
+    return llencDiferit_;
+}
+
+void TFormPrincipal::DibuixarEixos() {
+    if (diferit_) return;
+    tracima::DibuixarEixos(grafic_->Llenc(), estat_.Funcions.Eixos, estat_.Opcions, estat_.Vista);
+}
+
+void TFormPrincipal::DibuixarResultats() {
+    if (diferit_) return;
+    tracima::DibuixarResultats(grafic_->Llenc(), estat_.Resultats, estat_.Funcions.Eixos, estat_.Opcions,
+                               estat_.Vista);
+}
+
+void TFormPrincipal::DibuixarEtiqueta(int index) {
+    if (diferit_) return;
+    tracima::DibuixarEtiqueta(grafic_->Llenc(), estat_.Resultats, index, estat_.Funcions.Eixos,
+                              estat_.Opcions, estat_.Vista);
+}
+
+void TFormPrincipal::Repintar() {
+    if (diferit_) repintDemanat_ = true;
+    else RepintarGrafic(true);
+}
+
+void TFormPrincipal::RepintarGrafic(bool titol) {
+    tracima::Repintar(grafic_->Llenc(), estat_.Funcions, estat_.Opcions, estat_.Vista, estat_.Resultats,
+                      titol ? this : nullptr);
+    grafic_->update();
+    ActualitzarDescripcioGrafic();
+}
+
+void TFormPrincipal::FixarTitolFinestra(std::string_view text) { setWindowTitle(Text(text)); }
+
+void TFormPrincipal::ActualitzarDescripcioGrafic() {
+    const TaulaMissatges& t = estat_.Missatges;
+    const TextsAccessibles& a = AccessiblesDe(t.LlenguaDelsTextos());
+    QStringList parts;
+    for (int i = 0; i < NombreSlotsFuncio; ++i) {
+        const std::string& text = estat_.Funcions.Slots[static_cast<std::size_t>(i)].Text;
+        if (!text.empty())
+            parts << QStringLiteral("%1(x) = %2").arg(QChar(LletraFuncio(i + 1)), Text(text));
+    }
+    if (parts.isEmpty()) parts << QString::fromUtf8(a.senseFuncions);
+    const int analisi = estat_.Resultats.AnalisiActiva;
+    if (analisi != AnalisiCap) {
+        QString resultat = QString::fromUtf8(a.resultat) + Text(t.Missatge(BaseTitolsAnalisi + analisi));
+        if (!estat_.Resultats.TextEstat.empty()) resultat += QStringLiteral(": ") + Text(estat_.Resultats.TextEstat);
+        parts << resultat;
+    }
+    const QString descripcio = parts.join(QStringLiteral("; "));
+    if (grafic_->accessibleDescription() != descripcio) grafic_->setAccessibleDescription(descripcio);
+}
+
+} // namespace tracima

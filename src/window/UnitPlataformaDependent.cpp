@@ -1,0 +1,211 @@
+#include "window/UnitPlataformaDependent.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QStringDecoder>
+#include <QWidget>
+
+namespace tracima {
+namespace {
+
+constexpr const char* ClauLlengua = "TracimaWin32/Llengua";
+constexpr qint64 MidaMaximaConfiguracio = 64 * 1024;
+
+// True when the file exists but is not a settings text this program can trust:
+// unreadable, too large, with a NUL byte or not UTF-8.
+bool FitxerMalmes(const QString& cami) {
+    QFile f(cami);
+    if (!f.exists()) return false;
+    if (!f.open(QIODevice::ReadOnly) || f.size() > MidaMaximaConfiguracio) return true;
+    const QByteArray dades = f.readAll();
+    if (dades.contains('\0')) return true;
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    (void)utf8.decode(dades);
+    return utf8.hasError();
+}
+
+} // namespace
+
+QString FitxerConfiguracio() {
+    QString carpeta = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    if (carpeta.isEmpty()) carpeta = QDir::homePath() + QStringLiteral("/.config");
+    return carpeta + QStringLiteral("/TracimaWin32.ini");
+}
+
+std::string LlegirLlenguaConfiguracio() {
+    const std::string perDefecte = "Catala";
+    const QString cami = FitxerConfiguracio();
+    if (!QFileInfo::exists(cami) || FitxerMalmes(cami)) return perDefecte;
+    QSettings s(cami, QSettings::IniFormat);
+    if (s.status() != QSettings::NoError) return perDefecte;
+    const QVariant valor = s.value(QLatin1String(ClauLlengua));
+    if (!valor.isValid() || valor.typeId() != QMetaType::QString) return perDefecte;
+    return valor.toString().left(49).toStdString();
+}
+
+int EscriureLlenguaConfiguracio(std::string_view valor) {
+    const QString cami = FitxerConfiguracio();
+    QDir().mkpath(QFileInfo(cami).absolutePath());
+    if (FitxerMalmes(cami)) QFile::remove(cami);
+    QSettings s(cami, QSettings::IniFormat);
+    s.setValue(QLatin1String(ClauLlengua),
+               QString::fromUtf8(valor.data(), static_cast<qsizetype>(valor.size())));
+    s.sync();
+    return s.status() == QSettings::NoError ? 0 : 1;
+}
+
+void FixarSempreVisible(QWidget* finestra, bool sempreVisible) {
+    if (finestra == nullptr) return;
+    const bool visible = finestra->isVisible();
+    finestra->setWindowFlag(Qt::WindowStaysOnTopHint, sempreVisible);
+    if (visible) finestra->show();
+}
+
+namespace {
+
+QString CarpetaDades() {
+    QString carpeta = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (carpeta.isEmpty()) carpeta = QDir::homePath() + QStringLiteral("/.local/share");
+    return carpeta;
+}
+
+QString CarpetaConfiguracio() { return QFileInfo(FitxerConfiguracio()).absolutePath(); }
+
+QString TipusMime(std::string_view extensio) {
+    Q_UNUSED(extensio);
+    return QStringLiteral("application/x-tracima");
+}
+
+QString IdEntrada() { return QStringLiteral("tracima.desktop"); }
+
+// The lines of a small text file (empty when it cannot be read).
+QStringList Linies(const QString& cami) {
+    QFile f(cami);
+    if (!f.open(QIODevice::ReadOnly) || f.size() > MidaMaximaConfiguracio) return {};
+    return QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'));
+}
+
+// The value of `clau` in section `seccio` of an INI-like file (desktop entries,
+// mimeapps.list); keys may hold "/".
+QString Valor(const QStringList& linies, const QString& seccio, const QString& clau) {
+    bool dins = false;
+    for (QString l : linies) {
+        l = l.trimmed();
+        if (l.startsWith(QLatin1Char('['))) {
+            dins = l == QLatin1Char('[') + seccio + QLatin1Char(']');
+            continue;
+        }
+        if (dins && l.startsWith(clau + QLatin1Char('='))) return l.mid(clau.size() + 1).trimmed();
+    }
+    return {};
+}
+
+bool Escriure(const QString& cami, const QByteArray& dades) {
+    QDir().mkpath(QFileInfo(cami).absolutePath());
+    QFile f(cami);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(dades) == dades.size();
+}
+
+} // namespace
+
+QString ProgramaPropi() { return QFileInfo(QCoreApplication::applicationFilePath()).absoluteFilePath(); }
+
+std::string NetejarOrdre(std::string ordre) {
+    if (const std::size_t p = ordre.find('%'); p != std::string::npos) ordre.erase(p);
+    if (!ordre.empty() && ordre.front() == '"') ordre.erase(0, 1);
+    if (!ordre.empty() && ordre.back() == '"') ordre.pop_back();
+    while (!ordre.empty() && (ordre.back() == ' ' || ordre.back() == '"')) ordre.pop_back();
+    return ordre;
+}
+
+std::string LlegirAssociacio(std::string_view extensio) {
+    const QString id =
+        Valor(Linies(CarpetaConfiguracio() + QStringLiteral("/mimeapps.list")), QStringLiteral("Default Applications"),
+              TipusMime(extensio))
+            .section(QLatin1Char(';'), 0, 0)
+            .trimmed();
+    if (id.isEmpty() || id.contains(QLatin1Char('/'))) return {};
+    QStringList carpetes{CarpetaDades()};
+    const QString sistema = qEnvironmentVariable("XDG_DATA_DIRS", QStringLiteral("/usr/local/share:/usr/share"));
+    carpetes += sistema.split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    for (const QString& carpeta : carpetes) {
+        const QString entrada = carpeta + QStringLiteral("/applications/") + id;
+        if (!QFileInfo::exists(entrada)) continue;
+        return NetejarOrdre(Valor(Linies(entrada), QStringLiteral("Desktop Entry"), QStringLiteral("Exec")).toStdString());
+    }
+    return {};
+}
+
+bool MateixPrograma(const std::string& registrat, const QString& programa) {
+    QString cami = QString::fromStdString(registrat);
+    if (!cami.contains(QLatin1Char('/'))) cami = QStandardPaths::findExecutable(cami);
+    if (cami.isEmpty()) return false;
+    const QString a = QFileInfo(cami).canonicalFilePath(), b = QFileInfo(programa).canonicalFilePath();
+    return !a.isEmpty() && a == b;
+}
+
+int EscriureAssociacio(std::string_view extensio, const QString& programa) {
+    const QString tipus = TipusMime(extensio);
+    const QString glob = QStringLiteral("*.") + QString::fromUtf8(extensio.data(), static_cast<qsizetype>(extensio.size()));
+    const QByteArray mime = QStringLiteral(
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
+        "  <mime-type type=\"%1\">\n"
+        "    <comment>Tracima document</comment>\n"
+        "    <comment xml:lang=\"ca\">Document del Tracima</comment>\n"
+        "    <comment xml:lang=\"es\">Documento de Tracima</comment>\n"
+        "    <glob pattern=\"%2\"/>\n"
+        "  </mime-type>\n"
+        "</mime-info>\n").arg(tipus, glob).toUtf8();
+    const QString mimeDir = CarpetaDades() + QStringLiteral("/mime");
+    bool be = Escriure(mimeDir + QStringLiteral("/packages/tracima.xml"), mime);
+    QString exec = programa;
+    if (exec.contains(QLatin1Char(' '))) exec = QLatin1Char('"') + exec + QLatin1Char('"');
+    const QByteArray entrada = QStringLiteral(
+        "[Desktop Entry]\nType=Application\nName=Tracima\n"
+        "Comment=Study real functions of one real variable\n"
+        "Comment[ca]=Estudi de funcions reals d'una variable real\n"
+        "Comment[es]=Estudio de funciones reales de una variable real\n"
+        "Exec=%1 %f\nIcon=tracima\nTerminal=false\nCategories=Education;Math;\nMimeType=%2;\n")
+                                   .arg(exec, tipus)
+                                   .toUtf8();
+    be = Escriure(CarpetaDades() + QStringLiteral("/applications/") + IdEntrada(), entrada) && be;
+    // mimeapps.list: the default for the type, every other line kept.
+    const QString llista = CarpetaConfiguracio() + QStringLiteral("/mimeapps.list");
+    QStringList linies = Linies(llista);
+    while (!linies.isEmpty() && linies.last().trimmed().isEmpty()) linies.removeLast();
+    const QString clau = tipus + QLatin1Char('=');
+    int seccio = -1;
+    for (int i = 0; i < linies.size(); ++i) {
+        const QString l = linies[i].trimmed();
+        if (l == QStringLiteral("[Default Applications]")) seccio = i;
+        else if (seccio >= 0 && l.startsWith(QLatin1Char('['))) break;
+        if (seccio >= 0 && l.startsWith(clau)) linies.removeAt(i--);
+    }
+    if (seccio < 0) {
+        linies << QStringLiteral("[Default Applications]");
+        seccio = static_cast<int>(linies.size()) - 1;
+    }
+    linies.insert(seccio + 1, clau + IdEntrada());
+    be = Escriure(llista, (linies.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8()) && be;
+    // The desktop's MIME cache, when its tool is there.
+    const QString actualitzar = QStandardPaths::findExecutable(QStringLiteral("update-mime-database"));
+    if (!actualitzar.isEmpty()) {
+        QProcess p;
+        p.start(actualitzar, {mimeDir});
+        p.waitForFinished(10000);
+    }
+    return be ? 0 : 1;
+}
+
+bool ExecutarNouTracima() {
+    return QProcess::startDetached(QCoreApplication::applicationFilePath(),
+                                   {QStringLiteral("NOABOUT")});
+}
+
+} // namespace tracima
