@@ -53,8 +53,10 @@ int EscriureLlenguaConfiguracio(std::string_view valor) {
     QDir().mkpath(QFileInfo(cami).absolutePath());
     if (FitxerMalmes(cami)) QFile::remove(cami);
     QSettings s(cami, QSettings::IniFormat);
-    s.setValue(QLatin1String(ClauLlengua),
-               QString::fromUtf8(valor.data(), static_cast<qsizetype>(valor.size())));
+    const QString text = QString::fromUtf8(valor.data(), static_cast<qsizetype>(valor.size()));
+    // The file is rewritten (and synced to disk) only when the value changes.
+    if (s.status() == QSettings::NoError && s.value(QLatin1String(ClauLlengua)) == text) return 0;
+    s.setValue(QLatin1String(ClauLlengua), text);
     s.sync();
     return s.status() == QSettings::NoError ? 0 : 1;
 }
