@@ -1,21 +1,25 @@
 #!/usr/bin/env bash
 # Start-up to the first painted frame, cold process each time: runs
-# build/src/tracima NOABOUT offscreen N times (default 10), each ending right
-# after its first frame, and prints the median and the fastest wall time.
-# Not a test: it reports.  bench/inici.sh [N]
+# build/src/tracima NOABOUT and the bare Qt window of bench/finestra_nua
+# offscreen N times each (default 10), interleaved, each ending right after its
+# first frame, and prints the median and the fastest wall time of both and their
+# ratio. Not a test: it reports.  bench/inici.sh [N]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 n=${1:-10}
-[ -x build/src/tracima ] || scripts/build >&2
+[ -x build/src/tracima ] && [ -x build/bench/tracima_finestra_nua ] || scripts/build >&2
 casa=$(mktemp -d)
 trap 'rm -rf "$casa"' EXIT
 export XDG_CONFIG_HOME="$casa/config" XDG_DATA_HOME="$casa/data" XDG_RUNTIME_DIR="$casa"
 export QT_QPA_PLATFORM=offscreen TRACIMA_SORTIR_DESPRES_DEL_PRIMER_FRAME=1
-temps=()
+ms() { local inici; inici=$(date +%s%N); "$@" >/dev/null 2>&1; echo $(( ($(date +%s%N) - inici) / 1000000 )); }
+programa=() nua=()
 for _ in $(seq "$n"); do
-  inici=$(date +%s%N)
-  build/src/tracima NOABOUT >/dev/null 2>&1
-  temps+=($(( ($(date +%s%N) - inici) / 1000000 )))
+  programa+=("$(ms build/src/tracima NOABOUT)")
+  nua+=("$(ms build/bench/tracima_finestra_nua)")
 done
-ordenats=($(printf '%s\n' "${temps[@]}" | sort -n))
-echo "start-up to first frame (ms): median ${ordenats[$((n / 2))]}, fastest ${ordenats[0]} over $n runs"
+mediana() { printf '%s\n' "$@" | sort -n | sed -n "$(( $# / 2 + 1 ))p"; }
+minim() { printf '%s\n' "$@" | sort -n | head -n 1; }
+mp=$(mediana "${programa[@]}") mn=$(mediana "${nua[@]}")
+echo "start-up to first frame (ms) over $n runs: tracima median $mp, fastest $(minim "${programa[@]}");" \
+     "bare Qt window median $mn, fastest $(minim "${nua[@]}"); ratio of medians $(awk "BEGIN{printf \"%.2f\", $mp/$mn}")"

@@ -102,23 +102,6 @@ TFormPrincipal::TFormPrincipal(Serveis& serveis, QWidget* pare)
     CrearPanelPunt();
     CrearMenus();
     ConnectarComandes();
-    // The dialogs live as long as the window.
-    entrada_ = new TFormEntradaDeDades(estat_, serveis_, this);
-    coeficients_ = new TFormCoeficients(estat_.Missatges, serveis_, this);
-    interpolacio_ = new TFormNumericaInterpolacio(estat_, serveis_, *entrada_, [this] { AplicarMarques(); }, this);
-    regressio_ = new TFormNumericaRegressio(estat_, serveis_, *entrada_, *coeficients_, this);
-    quina_ = new TFormQuinaEsNumerica(estat_, *interpolacio_, *regressio_, this);
-    entrada_->EnFuncioNumerica = [this] { FuncioNumericaClick(); };
-    parlantDe_ = new TFormParlantDe(estat_.Missatges, this);
-    pausa_ = new TFormPuntsSingulars(this);
-    integrals_ = new TFormIntegrals(
-        [this](const std::string& inicial, const std::string& final, double& a, double& b, int& camp) {
-            return ValidarLimits(ContextCalcul(), estat_.Parametres(), inicial, final, a, b, &camp);
-        },
-        this);
-    parametres_ = new TFormCanviDeParametres(estat_, [this] { AplicarFuncionsFinestra(); }, this);
-    unaFuncio_ = new TFormUnaFuncio(estat_, serveis_, *entrada_, [this] { AplicarTextosDeLesCaixes(); }, this);
-
     // FormCreate.
     ColocarLimitsInicials();
     ReiniciarConjunt(estat_.Funcions);
@@ -135,6 +118,93 @@ TFormPrincipal::TFormPrincipal(Serveis& serveis, QWidget* pare)
 }
 
 TFormPrincipal::~TFormPrincipal() = default;
+
+TFormEntradaDeDades* TFormPrincipal::EntradaDeDades() {
+    if (entrada_ == nullptr) {
+        entrada_ = new TFormEntradaDeDades(estat_, serveis_, this);
+        entrada_->EnFuncioNumerica = [this] { FuncioNumericaClick(); };
+        AplicarTitolsDe(entrada_);
+    }
+    return entrada_;
+}
+
+TFormCoeficients* TFormPrincipal::Coeficients() {
+    if (coeficients_ == nullptr) {
+        coeficients_ = new TFormCoeficients(estat_.Missatges, serveis_, this);
+        AplicarTitolsDe(coeficients_);
+    }
+    return coeficients_;
+}
+
+TFormNumericaInterpolacio* TFormPrincipal::NumericaInterpolacio() {
+    if (interpolacio_ == nullptr) {
+        interpolacio_ = new TFormNumericaInterpolacio(estat_, serveis_, *EntradaDeDades(),
+                                                      [this] { AplicarMarques(); }, this);
+        AplicarTitolsDe(interpolacio_);
+    }
+    return interpolacio_;
+}
+
+TFormNumericaRegressio* TFormPrincipal::NumericaRegressio() {
+    if (regressio_ == nullptr) {
+        regressio_ = new TFormNumericaRegressio(estat_, serveis_, *EntradaDeDades(), *Coeficients(), this);
+        AplicarTitolsDe(regressio_);
+    }
+    return regressio_;
+}
+
+TFormQuinaEsNumerica* TFormPrincipal::QuinaEsNumerica() {
+    if (quina_ == nullptr) {
+        quina_ = new TFormQuinaEsNumerica(estat_, *NumericaInterpolacio(), *NumericaRegressio(), this);
+        AplicarTitolsDe(quina_);
+    }
+    return quina_;
+}
+
+TFormParlantDe* TFormPrincipal::ParlantDe() {
+    if (parlantDe_ == nullptr) {
+        parlantDe_ = new TFormParlantDe(estat_.Missatges, this);
+        AplicarTitolsDe(parlantDe_);
+    }
+    return parlantDe_;
+}
+
+TFormPuntsSingulars* TFormPrincipal::PuntsSingulars() {
+    if (pausa_ == nullptr) {
+        pausa_ = new TFormPuntsSingulars(this);
+        AplicarTitolsDe(pausa_);
+    }
+    return pausa_;
+}
+
+TFormIntegrals* TFormPrincipal::Integrals() {
+    if (integrals_ == nullptr) {
+        integrals_ = new TFormIntegrals(
+            [this](const std::string& inicial, const std::string& final, double& a, double& b, int& camp) {
+                return ValidarLimits(ContextCalcul(), estat_.Parametres(), inicial, final, a, b, &camp);
+            },
+            this);
+        AplicarTitolsDe(integrals_);
+    }
+    return integrals_;
+}
+
+TFormCanviDeParametres* TFormPrincipal::CanviDeParametres() {
+    if (parametres_ == nullptr) {
+        parametres_ = new TFormCanviDeParametres(estat_, [this] { AplicarFuncionsFinestra(); }, this);
+        AplicarTitolsDe(parametres_);
+    }
+    return parametres_;
+}
+
+TFormUnaFuncio* TFormPrincipal::UnaFuncio() {
+    if (unaFuncio_ == nullptr) {
+        unaFuncio_ = new TFormUnaFuncio(estat_, serveis_, *EntradaDeDades(), [this] { AplicarTextosDeLesCaixes(); },
+                                        this);
+        AplicarTitolsDe(unaFuncio_);
+    }
+    return unaFuncio_;
+}
 
 QAction* TFormPrincipal::Accio(std::string_view component) const {
     return accions_.value(Text(component), nullptr);
@@ -191,17 +261,14 @@ void TFormPrincipal::CrearMenus() {
 void TFormPrincipal::AplicarTitols() {
     const TaulaMissatges& t = estat_.Missatges;
     const std::string_view principal = FormPrincipal;
-    // The dialogs' controls first, then the program title as the caption, then
-    // the menu items.
-    for (const TitolComponent& titol : t.Titols()) {
-        if (titol.formulari == principal) continue;
-        QWidget* formulari = findChild<QWidget*>(Text(titol.formulari));
-        if (formulari == nullptr) continue;
-        QObject* objecte = titol.component == titol.formulari
-                               ? formulari
-                               : formulari->findChild<QObject*>(Text(titol.component));
-        if (objecte) FixarTitol(objecte, Text(titol.text));
-    }
+    // The controls of the dialogs built so far first, then the program title as
+    // the caption, then the menu items.
+    for (QWidget* formulari : {static_cast<QWidget*>(entrada_), static_cast<QWidget*>(coeficients_),
+                               static_cast<QWidget*>(interpolacio_), static_cast<QWidget*>(regressio_),
+                               static_cast<QWidget*>(quina_), static_cast<QWidget*>(parlantDe_),
+                               static_cast<QWidget*>(pausa_), static_cast<QWidget*>(integrals_),
+                               static_cast<QWidget*>(parametres_), static_cast<QWidget*>(unaFuncio_)})
+        if (formulari) AplicarTitolsDe(formulari);
     setWindowTitle(Text(t.TitolPrograma()));
     for (const TitolComponent& titol : t.Titols(principal)) {
         const QString nom = Text(titol.component);
@@ -219,6 +286,14 @@ void TFormPrincipal::AplicarTitols() {
         QCoreApplication::installTranslator(&traduccioQt_);
     grafic_->setAccessibleName(QString::fromUtf8(AccessiblesDe(t.LlenguaDelsTextos()).grafic));
     ActualitzarDescripcioGrafic();
+}
+
+void TFormPrincipal::AplicarTitolsDe(QWidget* formulari) {
+    for (const TitolComponent& titol : estat_.Missatges.Titols(formulari->objectName().toStdString())) {
+        QObject* objecte = titol.component == titol.formulari ? formulari
+                                                              : formulari->findChild<QObject*>(Text(titol.component));
+        if (objecte) FixarTitol(objecte, Text(titol.text));
+    }
 }
 
 void TFormPrincipal::AplicarMarques() {

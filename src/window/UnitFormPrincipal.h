@@ -65,13 +65,18 @@ class TFormPrincipal : public QMainWindow,
     Calculador& Calcul() { return calc_; }
     Serveis& ServeisFinestra() { return serveis_; }
     GraficQt* Grafic() const { return grafic_; }
-    TFormEntradaDeDades* EntradaDeDades() const { return entrada_; }
-    TFormUnaFuncio* UnaFuncio() const { return unaFuncio_; }
-    TFormCanviDeParametres* CanviDeParametres() const { return parametres_; }
-    TFormQuinaEsNumerica* QuinaEsNumerica() const { return quina_; }
-    TFormNumericaInterpolacio* NumericaInterpolacio() const { return interpolacio_; }
-    TFormNumericaRegressio* NumericaRegressio() const { return regressio_; }
-    TFormCoeficients* Coeficients() const { return coeficients_; }
+    // The dialogs are built on first use (so the window shows sooner), with the
+    // captions of the current language; each lives as long as the window.
+    TFormEntradaDeDades* EntradaDeDades();
+    TFormUnaFuncio* UnaFuncio();
+    TFormCanviDeParametres* CanviDeParametres();
+    TFormQuinaEsNumerica* QuinaEsNumerica();
+    TFormNumericaInterpolacio* NumericaInterpolacio();
+    TFormNumericaRegressio* NumericaRegressio();
+    TFormCoeficients* Coeficients();
+    TFormParlantDe* ParlantDe();
+    TFormPuntsSingulars* PuntsSingulars();
+    TFormIntegrals* Integrals();
     // The menu item or menu with this objectName (nullptr if none).
     QAction* Accio(std::string_view component) const;
     QMenu* Menu(std::string_view component) const;
@@ -154,6 +159,8 @@ class TFormPrincipal : public QMainWindow,
     void CrearMenus();
     void ConnectarComandes();
     void AplicarTitols();
+    // The captions of one dialog (found by its objectName) from the caption table.
+    void AplicarTitolsDe(QWidget* formulari);
     void AplicarMarques();
     void ActualitzarDescripcioGrafic();
     // The full repaint; with `titol` the caption follows the repaint's rule.

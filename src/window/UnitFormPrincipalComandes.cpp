@@ -80,39 +80,41 @@ void TFormPrincipal::ConnectarComandes() {
 
 void TFormPrincipal::MenuCanviarFuncionsOParametresClick() {
     NetejarResultats(estat_.Resultats, estat_.Funcions, *this);
-    entrada_->EntradaAcceptada = 0;
-    entrada_->GuardarCopies();
-    entrada_->exec();
-    if (entrada_->EntradaAcceptada == 1) {
-        AplicarEntrada(entrada_->Caixes(), entrada_->Validacio(), estat_.Funcions);
+    TFormEntradaDeDades* entrada = EntradaDeDades();
+    entrada->EntradaAcceptada = 0;
+    entrada->GuardarCopies();
+    entrada->exec();
+    if (entrada->EntradaAcceptada == 1) {
+        AplicarEntrada(entrada->Caixes(), entrada->Validacio(), estat_.Funcions);
         AplicarFuncionsFinestra();
     } else {
         // The next opening shows the state in force.
-        entrada_->FixarCaixes(CaixesDelConjunt(estat_.Funcions));
+        entrada->FixarCaixes(CaixesDelConjunt(estat_.Funcions));
     }
     Repintar();
 }
 
 void TFormPrincipal::MenuCanviarUnaFuncioClick() {
     NetejarResultats(estat_.Resultats, estat_.Funcions, *this);
-    unaFuncio_->exec();
+    UnaFuncio()->exec();
 }
 
 void TFormPrincipal::MenuCanviarParametresClick() {
     NetejarResultats(estat_.Resultats, estat_.Funcions, *this);
-    parametres_->exec();
+    CanviDeParametres()->exec();
 }
 
 void TFormPrincipal::AplicarTextosDeLesCaixes() {
+    const TFormEntradaDeDades* entrada = EntradaDeDades();
     for (int i = 0; i < NombreSlotsFuncio; ++i)
-        estat_.Funcions.Slots[static_cast<std::size_t>(i)].Text = entrada_->TextFuncio(i);
+        estat_.Funcions.Slots[static_cast<std::size_t>(i)].Text = entrada->TextFuncio(i);
     AplicarFuncionsFinestra();
 }
 
 void TFormPrincipal::MenuSortirClick() { close(); }
 
 void TFormPrincipal::FuncioNumericaClick() {
-    quina_->exec();
+    QuinaEsNumerica()->exec();
     if (!CalPreguntarExtrems(estat_.Numerica)) return;
     const int i = std::clamp(estat_.Numerica.FuncioTriada, 1, NombreSlotsFuncio) - 1;
     const ExtremsSuggerits e = SuggerirExtremsEixos(estat_.Funcions.Slots[static_cast<std::size_t>(i)].Numerica);
@@ -120,21 +122,23 @@ void TFormPrincipal::FuncioNumericaClick() {
     QString text = QString::fromStdString(TextPreguntaExtrems(e, estat_.Missatges));
     text.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
     const std::string_view titol = estat_.Missatges.Missatge(MissatgeModificarExtrems);
-    if (!serveis_.Preguntar(entrada_, QString::fromUtf8(titol.data(), static_cast<qsizetype>(titol.size())), text,
+    TFormEntradaDeDades* entrada = EntradaDeDades();
+    if (!serveis_.Preguntar(entrada, QString::fromUtf8(titol.data(), static_cast<qsizetype>(titol.size())), text,
                             IconaMissatge::Exclamacio))
         return;
-    entrada_->FixarTextEix(CaixaOEX, NumeroAText(e.OrigenX));
-    entrada_->FixarTextEix(CaixaFEX, NumeroAText(e.FinalX));
-    entrada_->FixarTextEix(CaixaOEY, NumeroAText(e.OrigenY));
-    entrada_->FixarTextEix(CaixaFEY, NumeroAText(e.FinalY));
+    entrada->FixarTextEix(CaixaOEX, NumeroAText(e.OrigenX));
+    entrada->FixarTextEix(CaixaFEX, NumeroAText(e.FinalX));
+    entrada->FixarTextEix(CaixaOEY, NumeroAText(e.OrigenY));
+    entrada->FixarTextEix(CaixaFEY, NumeroAText(e.FinalY));
 }
 
 void TFormPrincipal::MenuNomsPuntsClick() {
     NetejarResultats(estat_.Resultats, estat_.Funcions, *this);
     const int i = std::clamp(estat_.Numerica.FuncioTriada, 1, NombreSlotsFuncio) - 1;
-    CommutarMenuNomesPunts(estat_.Opcions.MenuNomsPunts, interpolacio_->Model().Opcions,
+    TFormNumericaInterpolacio* interpolacio = NumericaInterpolacio();
+    CommutarMenuNomesPunts(estat_.Opcions.MenuNomsPunts, interpolacio->Model().Opcions,
                            estat_.Funcions.Slots[static_cast<std::size_t>(i)].Numerica);
-    interpolacio_->RefrescarOpcions();
+    interpolacio->RefrescarOpcions();
     AplicarMarques();
     Repintar();
 }
@@ -213,6 +217,6 @@ void TFormPrincipal::MenuPosiciDeLaFinestraInicialClick() { ColocarLimitsInicial
 
 void TFormPrincipal::MenuExecutarUnNouTracimaPeraWin32Click() { ExecutarNouTracima(); }
 
-void TFormPrincipal::MenuParlantDeClick() { parlantDe_->exec(); }
+void TFormPrincipal::MenuParlantDeClick() { ParlantDe()->exec(); }
 
 } // namespace tracima

@@ -58,7 +58,7 @@ bool TFormPrincipal::LlegirDocumentFinestra(const QString& fitxer) {
     estat_.NomDocument = QFile::encodeName(fitxer).toStdString();
     NetejarEstatResultats(estat_.Resultats, estat_.Funcions.Eixos);
     AmagarPanelImatgeDerivada();
-    entrada_->FixarCaixes(CaixesDelConjunt(estat_.Funcions));
+    EntradaDeDades()->FixarCaixes(CaixesDelConjunt(estat_.Funcions));
     AplicarDisponibilitat();
     Repintar();
     MarcarDesat();
@@ -119,7 +119,7 @@ void TFormPrincipal::Iniciar(const QStringList& arguments) {
     // The command-line document: the arguments joined by one blank, trimmed.
     const QString linia = arguments.join(QLatin1Char(' ')).trimmed();
     const bool noAbout = linia == QStringLiteral("NOABOUT");
-    if (!noAbout) parlantDe_->exec();
+    if (!noAbout) ParlantDe()->exec();
     show();
     if (qEnvironmentVariableIsSet("TRACIMA_SORTIR_DESPRES_DEL_PRIMER_FRAME")) return;
     // The steps after the window is shown run once it is on screen.

@@ -77,14 +77,14 @@ bool TFormPrincipal::DemanarValor(std::string_view titol, std::string_view pregu
 }
 
 bool TFormPrincipal::DemanarLimits(std::string_view titol, std::string& inicial, std::string& final) {
-    if (!integrals_->Demanar(Text(titol))) return false;
-    inicial = integrals_->TextInicial();
-    final = integrals_->TextFinal();
+    if (!Integrals()->Demanar(Text(titol))) return false;
+    inicial = Integrals()->TextInicial();
+    final = Integrals()->TextFinal();
     return true;
 }
 
 bool TFormPrincipal::PreguntarPausa(std::string_view text) {
-    const bool continuar = pausa_->Preguntar(Text(text));
+    const bool continuar = PuntsSingulars()->Preguntar(Text(text));
     activateWindow();
     grafic_->setFocus();
     return continuar;
