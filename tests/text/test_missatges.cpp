@@ -1,12 +1,13 @@
-// The message table: which slots are filled in each language, exact texts with
-// their odd blanks, the language switch and the start-up language; the
-// captions of the menus and dialog controls, found by window and objectName.
+// The message table (filled slots, exact texts, language switch and start-up) and the
+// captions of menus and dialog controls with the access keys of a menu.
+#include "text/EstructuraMenus.h"
 #include "text/Llengues.h"
 #include "text/Missatges.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <set>
 #include <string>
 #include <utility>
 
@@ -39,59 +40,23 @@ TEST(Missatges, EverySlotReadHasATextInBothLanguagesAndNoOtherSlotHasOne) {
         // The names of the compile codes are empty in Catalan on purpose.
         EXPECT_EQ(ca.Missatge(slot).empty(), !SlotLlegit(slot) || (slot >= 112 && slot <= 120));
     }
-    for (int fora : {-1, NombreSlots, INT_MIN, INT_MAX}) {
-        EXPECT_TRUE(ca.Missatge(fora).empty());
-        EXPECT_TRUE(es.Missatge(fora).empty());
-    }
-    EXPECT_EQ(ca.TitolPrograma(), "Tracima");
-    EXPECT_EQ(es.TitolPrograma(), "Tracima");
+    for (int fora : {-1, NombreSlots, INT_MIN, INT_MAX})
+        EXPECT_TRUE(ca.Missatge(fora).empty() && es.Missatge(fora).empty()) << fora;
+    EXPECT_EQ(std::tuple(ca.TitolPrograma(), es.TitolPrograma()), std::tuple("Tracima", "Tracima"));
 }
 
-// Bytes spelt out where the point is the blanks or the encoding; named slots
-// and bases must point at their texts.
+// Texts kept as they are, with their blanks, typos and encoding.
 TEST(Missatges, ExactTexts) {
     const Llengua ca = Llengua::Catala, es = Llengua::Castella;
     const std::tuple<Llengua, int, std::string_view> casos[] = {
-        {ca, MissatgeNoTeImatge, TextNoTeImatge},
-        {ca, MissatgeForaDeLaPantalla, TextForaDeLaPantalla},
-        {ca, BaseTitolsAnalisi, "TRACIMA"},
-        {ca, BaseTitolsAnalisi + 3, "Arrels"},
-        {ca, BaseTitolsAnalisi + 19, "Àrea compresa"},
-        {ca, BaseEncapcalamentIntegral + 9, "Integral definida entre "},
-        {ca, BaseEncapcalamentIntegral + 10, "Integral de línia entre "},
-        {ca, MissatgeAreaEntre, "Àrea entre "},
-        {ca, BaseErrorSintaxiFuncio + 0, "La funció F(x) té un error de sintaxis"},
-        {ca, BaseErrorSintaxiFuncio + 5, "La funció K(x) té un error de sintaxis"},
-        {ca, 171, "Copiar  a la carpeta?"},
-        {es, 171, "\u00BFCopiar en el portapapeles?"},
-        {es, 179, "Final eje X    = "},
-        {ca, 179, "Final eix X = "},
-        {ca, 182, "Coeficient de correlació : "},
+        {es, 203, "No puedo guarar el archivo"}, {es, 100, "Error de cálculo "},
+        {ca, 171, "Copiar  a la carpeta?"}, {es, 171, "\u00BFCopiar en el portapapeles?"},
+        {ca, MissatgeYMassaPetit, "Valor de la y massa petit"}, // not the x's "massa gran"
         {ca, 204, "No és possible dibuixar més punts. Netejar  la finestra."},
-        {es, 204, "No es posible dibuijar más puntos. Limpiar la ventana."},
-        {es, 203, "No puedo guarar el archivo"},
-        {ca, 52, "Antiimatges del "},
-        {es, 100, "Error de cálculo "},
-        {ca, 102,
-         "Arrel de base negativa i índex parell (pot ésser una arrel quadrada "
-         "d\u00B4un número negatiu)"},
-        {es, 102,
-         "Raiz de base negativa y índice par (puede ser una raiz cuadrada de "
-         "un númer negativo)"},
-        {ca, 240,
-         "En una regressió exponencial  (y=a.b^x), NO pot haver-hi valors de  "
-         "Y:  negatius, 0, o majors que 100000"},
-        {es, 242,
-         "En una regresión potencial  (y=ax^b), NO puede haber valores de  X o "
-         "Y:  negativos,  0, o mayores que 100000000"},
-        {ca, 244,
-         "Actualment l'extensió, \"TRC\" associada al programa \"TRACIMA\" està "
-         "associada a un altre programa. Vols associar aquesta extensió al "
-         "programa: TRACIMA?"},
-        {ca, 245, "- Càlcul de l\u00B4antiimatge d\u00B4un punt -"},
-    };
+        {ca, 102, "Arrel de base negativa i índex parell (pot ésser una arrel quadrada "
+                  "d\u00B4un número negatiu)"}};
+    TaulaMissatges t;
     for (const auto& [llengua, slot, text] : casos) {
-        TaulaMissatges t;
         ASSERT_EQ(t.CanviarLlengua(llengua), 0);
         EXPECT_EQ(t.Missatge(slot), text) << slot;
     }
@@ -109,165 +74,110 @@ void EsperarIguals(const TaulaMissatges& a, const TaulaMissatges& b) {
                   std::tie(tb[i].formulari, tb[i].component, tb[i].text));
 }
 
-TEST(Missatges, SwitchingBackGivesExactlyTheStartUpTexts) {
-    TaulaMissatges inici, inici_es, t;
-    ASSERT_EQ(inici.IniciarLlengua("Catala"), 0);
-    ASSERT_EQ(inici_es.IniciarLlengua("Castellano"), 0);
-    ASSERT_EQ(t.IniciarLlengua("Castellano"), 0);
-    ASSERT_EQ(t.CanviarLlengua(Llengua::Catala), 0);
-    EsperarIguals(t, inici); // Spanish names of the compile codes must not survive
-    ASSERT_EQ(t.CanviarLlengua(Llengua::Castella), 0);
-    EsperarIguals(t, inici_es);
-}
-
-TEST(Missatges, OtherLanguagesOnlyMoveTheCheckMark) {
-    const TaulaMissatges es = EnCastella();
-    for (Llengua altra : {Llengua::Euskera, Llengua::Galec, Llengua::Portugues, Llengua::Angles}) {
-        TaulaMissatges t = EnCastella();
-        ASSERT_EQ(t.CanviarLlengua(altra), 0);
-        EXPECT_EQ(t.LlenguaActual(), altra);
-        EXPECT_TRUE(t.Marcada(altra));
-        EXPECT_FALSE(t.Marcada(Llengua::Castella));
-        EXPECT_EQ(t.LlenguaDelsTextos(), Llengua::Castella);
-        EsperarIguals(t, es);
-    }
-    // A language outside the menu changes nothing.
-    TaulaMissatges t = EnCastella();
-    EXPECT_EQ(t.CanviarLlengua(static_cast<Llengua>(6)), 1);
-    EXPECT_EQ(t.CanviarLlengua(static_cast<Llengua>(-1)), 1);
-    EXPECT_EQ(t.LlenguaActual(), Llengua::Castella);
-    EsperarIguals(t, es);
-}
-
-TEST(Missatges, StartUpLanguage) {
-    const Llengua ca = Llengua::Catala;
-    const std::tuple<std::string, int, Llengua, Llengua> casos[] = {
-        {"Catala", 0, ca, ca},
-        {"Castellano", 0, Llengua::Castella, Llengua::Castella},
-        {"Euskera", 0, Llengua::Euskera, ca},
-        {"English", 0, Llengua::Angles, ca}, // as Euskera, Galego and Portugues
-        {"", 1, ca, ca},
-        {"Castellano ", 1, ca, ca},
-        {std::string("Catala\0x", 8), 1, ca, ca},
-        {std::string(5000, 'E'), 1, ca, ca},
-    };
-    const TaulaMissatges catala;
-    for (const auto& [valor, estat, marcada, textos] : casos) {
-        SCOPED_TRACE(valor.substr(0, 20));
-        // Started from Spanish texts, so a start-up that loads nothing would show.
-        TaulaMissatges t = EnCastella();
-        EXPECT_EQ(t.IniciarLlengua(valor), estat);
-        EXPECT_EQ(t.LlenguaActual(), marcada);
-        EXPECT_EQ(t.LlenguaDelsTextos(), textos);
-        if (textos == ca) EsperarIguals(t, catala);
-        EXPECT_FALSE(t.Missatge(MissatgeNoPucObrir).empty());
-    }
-}
-
-TEST(Missatges, SettingsNamesAndMenuItemsOfTheSixLanguages) {
+// A switch to Catalan or Spanish loads exactly the texts of a start-up in it (no Spanish
+// name of a compile code survives a switch to Catalan); the other four only move the
+// check mark, and a start-up in one of them shows the Catalan texts.
+TEST(Missatges, TheSixLanguagesSwitchedToAndStartedIn) {
     const char* noms[] = {"Catala", "Castellano", "Euskera", "Galego", "Portugues", "English"};
+    TaulaMissatges catala, es;
+    ASSERT_EQ(es.IniciarLlengua("Castellano"), 0);
     for (int i = 0; i < NombreLlengues; ++i) {
+        SCOPED_TRACE(noms[i]);
         const auto l = static_cast<Llengua>(i);
-        EXPECT_EQ(NomLlenguaConfiguracio(l), noms[i]);
-        EXPECT_EQ(ComponentLlengua(l), std::string("Menu") + noms[i]);
+        TaulaMissatges t = EnCastella(), inici = EnCastella(); // a start-up must load texts
+        ASSERT_EQ(t.CanviarLlengua(l), 0);
+        ASSERT_EQ(inici.IniciarLlengua(noms[i]), 0);
+        EXPECT_EQ(std::tuple(t.LlenguaActual(), t.Marcada(l), t.Marcada(Llengua::Castella),
+                             t.LlenguaDelsTextos(), inici.LlenguaActual(),
+                             inici.LlenguaDelsTextos()),
+                  std::tuple(l, true, i == 1, i == 0 ? Llengua::Catala : Llengua::Castella, l,
+                             i == 1 ? Llengua::Castella : Llengua::Catala));
+        EsperarIguals(t, i == 0 ? catala : es);
+        EsperarIguals(inici, i == 1 ? es : catala);
         Llengua llegida = Llengua::Angles;
         EXPECT_EQ(LlenguaDeConfiguracio(noms[i], llegida), 0);
-        EXPECT_EQ(llegida, l);
+        EXPECT_EQ(std::tuple(NomLlenguaConfiguracio(l), ComponentLlengua(l), llegida),
+                  std::tuple(noms[i], std::string("Menu") + noms[i], l));
+    }
+    // Outside the six a switch changes nothing, a start-up gives Catalan, nothing is named.
+    TaulaMissatges t = es;
+    for (int fora : {6, -1}) EXPECT_EQ(t.CanviarLlengua(static_cast<Llengua>(fora)), 1);
+    EXPECT_EQ(t.LlenguaActual(), Llengua::Castella);
+    EsperarIguals(t, es);
+    for (const std::string& valor : {std::string(), std::string("Castellano "),
+                                     std::string("Catala\0x", 8), std::string(5000, 'E')}) {
+        TaulaMissatges inici = es;
+        EXPECT_EQ(inici.IniciarLlengua(valor), 1);
+        EXPECT_EQ(std::pair(inici.LlenguaActual(), inici.LlenguaDelsTextos()),
+                  std::pair(Llengua::Catala, Llengua::Catala));
+        EsperarIguals(inici, catala);
     }
     Llengua sense = Llengua::Galec;
     EXPECT_EQ(LlenguaDeConfiguracio("ENGLISH", sense), 1);
-    EXPECT_EQ(sense, Llengua::Galec);
-    EXPECT_TRUE(NomLlenguaConfiguracio(static_cast<Llengua>(7)).empty());
-    EXPECT_TRUE(ComponentLlengua(static_cast<Llengua>(-3)).empty());
+    EXPECT_EQ(std::tuple(sense, NomLlenguaConfiguracio(static_cast<Llengua>(7)),
+                         ComponentLlengua(static_cast<Llengua>(-3))),
+              std::tuple(Llengua::Galec, "", ""));
 }
 
-TEST(Titols, CaptionsInBothLanguages) {
-    const std::tuple<std::string_view, std::string_view, const char*, const char*> casos[] = {
-        {FormPrincipal, "MenuAnomenarIDesar", "&Anomenar i desar...", "Gu&ardar como..."},
-        {FormPrincipal, "MenuArrels", "A&rrels", "&Raices"},
-        {FormPrincipal, "MenuPuntsDinflexio", "Punts d'in&flexió", "Puntos de inflexión"},
-        {FormPrincipal, "MenuErrorEnElsCalculs", "&Error en els càlculs...",
-         "&Error en els cálculos..."},
-        {FormPrincipal, "MenuEquaciDeRegressio", "Equació de regressió&...",
-         "Ecuación de regresión&..."},
-        {FormPrincipal, "MenuExecutarUnNouTracimaPeraWin32",
-         "Executar un nou Tracima per a Win32...", "Ejecutar un nuevo Tracima para Win32..."},
-        {FormEntradaDeDades, FormEntradaDeDades, "TRACIMA - Entrada de dades",
-         "TRACIMA - Entrada de datos"},
-        {FormEntradaDeDades, "LabelUEY", "Uni&tat Eix Y", "Uni&dad Eje Y"},
-        {FormCoeficients, "LabelYMinim", "Y mímim:", "Y mímimo:"},
-        {FormCoeficients, "GroupBoxErrorQuadraticMig", "Er. Quad. Mig", "Er. Cuad. Med."},
-        // The interpolation dialog keeps its own spelling of "Siguiente".
-        {FormNumericaInterpolacio, "BitBtnSeguent", "Següent", "Siquiente"},
-        {FormNumericaRegressio, "BitBtnSeguent", "Següent", "Siguiente"},
-        {FormQuinaEsNumerica, "GroupBoxTriarLaFuncio", "Triar la funció", "Escoger función"},
-        {FormIntegrals, "BitBtn2", "Cancel.lar", "Cancelar"},
-        {FormPuntsSingulars, "BitBtn2", "Cancel.lar", "Cancelar"},
-    };
+// Every caption has its text in each language, found by its window and name only; the
+// per-window lists together give the whole table.
+TEST(Titols, EveryCaptionInBothLanguagesByWindowAndName) {
     TaulaMissatges t;
-    for (const auto& [formulari, component, catala, castella] : casos) {
-        SCOPED_TRACE(std::string(formulari) + "." + std::string(component));
-        ASSERT_EQ(t.CanviarLlengua(Llengua::Catala), 0);
-        EXPECT_EQ(t.Titol(formulari, component), catala);
-        ASSERT_EQ(t.CanviarLlengua(Llengua::Castella), 0);
-        EXPECT_EQ(t.Titol(formulari, component), castella);
-    }
-}
-
-TEST(Titols, FixedCaptionsStayInEveryLanguage) {
-    const std::pair<std::string_view, const char*> fixos[] = {
-        {"MenuAlClicarEsmarquenLesCoordenades", "Al clicar es marquen les coordenades"},
-        {"MenuCatala", "&Català"},
-        {"MenuCastellano", "Cas&tellano"},
-        {"MenuEuskera", "Eus&kera"},
-        {"MenuGalego", "&Galêgo"},
-        {"MenuPortugues", "Portuguès"},
-        {"MenuEnglish", "&English"},
-        {"MenuAjuda", "&?"},
-    };
-    TaulaMissatges t;
-    for (Llengua l : {Llengua::Castella, Llengua::Catala}) {
+    for (Llengua l : {Llengua::Catala, Llengua::Castella}) {
         ASSERT_EQ(t.CanviarLlengua(l), 0);
-        for (const auto& [component, text] : fixos)
-            EXPECT_EQ(t.TitolMenu(component), text);
-        EXPECT_EQ(t.Titol(FormPuntsSingulars, FormPuntsSingulars), "Punts Singulars");
-        EXPECT_EQ(t.Titol(FormUnaFuncio, FormUnaFuncio), "Canviar una funció");
-        EXPECT_EQ(t.Titol(FormNumericaInterpolacio, "CheckBoxNomesPunts"), "Només punts");
-        EXPECT_EQ(t.Titol(FormQuinaEsNumerica, "RadioButtonK"), "&K(x)");
+        for (const TitolBilingue& b : TitolsBilingues())
+            EXPECT_EQ(t.Titol(b.formulari, b.component),
+                      l == Llengua::Catala ? b.catala : b.castella) << b.formulari << b.component;
+        std::size_t total = 0;
+        for (std::string_view f : {FormPrincipal, FormEntradaDeDades, FormCanviDeParametres,
+                                   FormCoeficients, FormIntegrals, FormNumericaInterpolacio,
+                                   FormNumericaRegressio, FormPuntsSingulars, FormQuinaEsNumerica,
+                                   FormUnaFuncio}) {
+            total += t.Titols(f).size();
+            for (const TitolComponent& c : t.Titols(f))
+                EXPECT_EQ(std::tuple(c.formulari, c.text), std::tuple(f, t.Titol(f, c.component)));
+        }
+        EXPECT_EQ(std::pair(t.Titols().size(), TitolsBilingues().size()), std::pair(total, total));
     }
-}
-
-TEST(Titols, UnknownPairsHaveNoCaption) {
-    const TaulaMissatges t;
-    EXPECT_TRUE(t.TitolMenu("MenuQueNoExisteix").empty());
-    EXPECT_TRUE(t.TitolMenu("").empty());
-    EXPECT_TRUE(t.Titol("", "MenuArxiu").empty());
-    // A control is found only in its own window.
-    EXPECT_TRUE(t.TitolMenu("BitBtnSeguent").empty());
-    EXPECT_TRUE(t.Titol(FormEntradaDeDades, "MenuArxiu").empty());
-    // Labels the program rewrites while it runs are left alone by the switch.
-    EXPECT_TRUE(t.Titol(FormPuntsSingulars, "LabelX").empty());
-    EXPECT_TRUE(t.TitolMenu("PanelImatgeDerivadaLabelY").empty());
+    // Unknown names, a control asked of another window, and labels the program rewrites
+    // while it runs have none.
+    const std::pair<std::string_view, std::string_view> sense[] = {
+        {FormPrincipal, "MenuQueNoExisteix"}, {FormPrincipal, ""}, {"", "MenuArxiu"},
+        {FormEntradaDeDades, "MenuArxiu"}, {FormPrincipal, "PanelImatgeDerivadaLabelY"}};
+    for (const auto& [f, c] : sense) EXPECT_EQ(t.Titol(f, c), "") << f << "." << c;
     EXPECT_TRUE(t.Titols("FormQueNoExisteix").empty());
+    // The interpolation dialog keeps its own spelling of "Siguiente".
+    EXPECT_EQ(std::tuple(t.Titol(FormNumericaInterpolacio, "BitBtnSeguent"),
+                         t.Titol(FormNumericaRegressio, "BitBtnSeguent")),
+              std::tuple("Siquiente", "Siguiente"));
 }
 
-// Uniqueness and non-empty texts are checked when the table is compiled; here
-// the per-window lists together give the whole table.
-TEST(Titols, TheWindowsListsSplitTheWholeTable) {
-    const TaulaMissatges t;
-    std::size_t total = 0;
-    for (std::string_view f :
-         {FormPrincipal, FormEntradaDeDades, FormCanviDeParametres, FormCoeficients, FormIntegrals,
-          FormNumericaInterpolacio, FormNumericaRegressio, FormPuntsSingulars, FormQuinaEsNumerica,
-          FormUnaFuncio}) {
-        const auto titols = t.Titols(f);
-        EXPECT_FALSE(titols.empty()) << f;
-        total += titols.size();
-        for (const TitolComponent& c : titols)
-            EXPECT_EQ(c.formulari, f);
+// Within one menu no two items share an access key, save the clashes the captions have
+// always had; every item of the menu bar has a caption.
+TEST(Titols, AccessKeysOfAMenuDoNotClash) {
+    const std::set<std::string> admesos = {"0 Menu1funcio v", "1 Menu1funcio v", "1 MenuArxiu a",
+                                           "1 MenuOpcions l"};
+    TaulaMissatges t;
+    for (int l : {0, 1}) {
+        ASSERT_EQ(t.CanviarLlengua(static_cast<Llengua>(l)), 0);
+        std::vector<std::string> menus = {"barra"}; // the bar, a menu and a submenu in it
+        std::set<std::string> vistes;
+        for (const ElementMenu& e : EstructuraMenus()) {
+            using T = TipusElementMenu;
+            if (e.tipus == T::FiSubmenu) menus.pop_back();
+            if (e.tipus == T::Menu) menus.resize(1);
+            if (e.component.empty()) continue;
+            const std::string text(t.TitolMenu(e.component));
+            const std::size_t i = text.find('&');
+            EXPECT_FALSE(text.empty()) << e.component;
+            // The language, the menu and the access key in lower case (every key is ASCII).
+            const std::string clau = std::to_string(l) + " " + menus.back() + " " +
+                                     (i + 1 < text.size() ? char(text[i + 1] | 0x20) : '-');
+            EXPECT_TRUE(i == text.npos || vistes.insert(clau).second || admesos.count(clau))
+                << clau << " in " << e.component;
+            if (e.tipus == T::Menu || e.tipus == T::Submenu) menus.emplace_back(e.component);
+        }
     }
-    EXPECT_EQ(t.Titols().size(), total);
-    EXPECT_EQ(TitolsBilingues().size(), total);
 }
 
 } // namespace

@@ -12,11 +12,9 @@ int main(int argc, char** argv) {
     QTemporaryDir casa;
     if (!casa.isValid()) return 2;
     const QByteArray arrel = casa.path().toLocal8Bit();
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    setenv("HOME", arrel.constData(), 1);
-    setenv("XDG_CONFIG_HOME", (arrel + "/config").constData(), 1);
-    setenv("XDG_DATA_HOME", (arrel + "/data").constData(), 1);
-    setenv("XDG_RUNTIME_DIR", arrel.constData(), 1);
+    for (const auto& [nom, valor] : {std::pair{"QT_QPA_PLATFORM", QByteArray("offscreen")}, {"HOME", arrel},
+                                     {"XDG_CONFIG_HOME", arrel + "/config"}, {"XDG_DATA_HOME", arrel + "/data"}, {"XDG_RUNTIME_DIR", arrel}})
+        setenv(nom, valor.constData(), 1);
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();
 }

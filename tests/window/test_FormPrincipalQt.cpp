@@ -1,41 +1,23 @@
-// The main window offscreen: start-up state, the language from the settings
-// file and back to it, the language switch, the check items, the copy of the
-// graph and the pixel-error message.
+// The main window: start-up state, the language from the settings file and back, the
+// language switch, the check items; the graph out of it (clipboard, exports, printing).
 #include "ServeisProvaQt.h"
-#include "window/UnitFormPrincipal.h"
 #include "window/UnitPlataformaDependent.h"
 
-#include <QAction>
-#include <QFile>
-#include <QDir>
-#include <QFileInfo>
 #include <QMenu>
-#include <QMenuBar>
-
-#include <gtest/gtest.h>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 
 #include <map>
-#include <memory>
 
 namespace tracima {
 namespace {
 
-void EscriureConfiguracio(const QByteArray& contingut) {
+// The start-up of the program on this settings file (none when null): the window, then
+// the language read from the file.
+std::unique_ptr<TFormPrincipal> Iniciar(ServeisProva& s, const QByteArray& configuracio) {
     QFile::remove(FitxerConfiguracio());
-    if (contingut.isNull()) return;
-    QFile f(FitxerConfiguracio());
-    QDir().mkpath(QFileInfo(f).absolutePath());
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(contingut);
-}
-
-QByteArray LlegirConfiguracio() {
-    QFile f(FitxerConfiguracio());
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-// The start-up of the program: the window, then the language of the settings file.
-std::unique_ptr<TFormPrincipal> Iniciar(ServeisProva& s) {
+    if (!configuracio.isNull()) EscriureFitxer(FitxerConfiguracio(), configuracio);
     auto f = std::make_unique<TFormPrincipal>(s);
     f->IniciarLlengua(LlegirLlenguaConfiguracio());
     return f;
@@ -43,190 +25,176 @@ std::unique_ptr<TFormPrincipal> Iniciar(ServeisProva& s) {
 
 // Every caption and message the person can meet, by objectName or slot.
 std::map<QString, QString> Textos(const TFormPrincipal& f) {
-    std::map<QString, QString> t;
+    std::map<QString, QString> t{{"caption", f.windowTitle()}, {"graph", f.Grafic()->accessibleName()}};
     for (const QAction* a : f.findChildren<QAction*>())
         if (!a->objectName().isEmpty()) t[a->objectName()] = a->text();
     for (const QMenu* m : f.findChildren<QMenu*>()) t[m->objectName()] = m->title();
-    t["caption"] = f.windowTitle();
-    t["graph"] = f.Grafic()->accessibleName();
     for (int slot = 0; slot < NombreSlots; ++slot)
         t[QString::number(slot)] = QString::fromUtf8(f.Estat().Missatges.Missatge(slot).data());
     return t;
 }
 
-QString Marcada(const TFormPrincipal& f) {
-    for (const char* nom : {"MenuCatala", "MenuCastellano", "MenuEuskera", "MenuGalego",
-                            "MenuPortugues", "MenuEnglish"})
+std::string Marcada(const TFormPrincipal& f) {
+    for (const char* nom : {"MenuCatala", "MenuCastellano", "MenuEuskera", "MenuGalego", "MenuPortugues", "MenuEnglish"})
         if (f.Accio(nom)->isChecked()) return nom;
     return {};
 }
 
-TEST(FormPrincipal, StartUpState) {
+TEST(FormPrincipal, StartUpStateAndInitialPosition) {
     ServeisProva s;
-    EscriureConfiguracio({});
-    const auto f = Iniciar(s);
-    EXPECT_EQ(f->windowTitle(), "Tracima");
-    EXPECT_EQ(f->objectName(), "FormPrincipal");
-    EXPECT_EQ(f->frameGeometry().topLeft(), QPoint(30, 50));
-    EXPECT_EQ(f->frameGeometry().size(), QSize(512, 403));
-    EXPECT_EQ(f->Estat().NomDocument, "SenseNom.trc");
-    EXPECT_EQ(f->Accio("MenuCanviarFuncionsOParametres")->shortcut(), QKeySequence("Ctrl+F"));
-    EXPECT_EQ(f->Accio("MenuNetejar")->shortcut(), QKeySequence("Ctrl+N"));
-    EXPECT_EQ(f->Accio("MenuImatge")->shortcut(), QKeySequence("Ctrl+I"));
-    EXPECT_EQ(f->Accio("MenuCopiarAlaCarpeta")->shortcut(), QKeySequence("Ctrl+C"));
-    const std::map<QString, bool> marques = {
-        {"MenuPissarra", false},        {"MenuTrama", false},
-        {"MenuMostrarValorUnitatEixos", false}, {"MenuMostrarElsPuntsSingulars", true},
-        {"MenuTrassarElsCalculs", true}, {"MenuMostrarCoordenadesDeLaRata", false},
-        {"MenuAlClicarEsmarquenLesCoordenades", false}, {"MenuPrecisioBaixa", true},
-        {"MenuTreureElsEixos", false},  {"MenuFuncionsEnNegre", false},
-        {"MenuNomsPunts", false},       {"MenuTransparent", false},
-        {"MenuSempreVisible", false},   {"MenuCatala", true}};
-    for (const auto& [nom, marcat] : marques) {
-        ASSERT_NE(f->Accio(nom.toStdString()), nullptr) << nom.toStdString();
-        EXPECT_TRUE(f->Accio(nom.toStdString())->isCheckable()) << nom.toStdString();
-        EXPECT_EQ(f->Accio(nom.toStdString())->isChecked(), marcat) << nom.toStdString();
+    const auto f = Iniciar(s, {});
+    EXPECT_EQ(std::tuple(f->windowTitle(), f->objectName(), f->frameGeometry(), f->Estat().NomDocument),
+              std::tuple("Tracima", "FormPrincipal", QRect(30, 50, 512, 403), "SenseNom.trc"));
+    for (const auto& [nom, tecla] : {std::pair{"MenuCanviarFuncionsOParametres", "Ctrl+F"}, {"MenuNetejar", "Ctrl+N"},
+                                     {"MenuImatge", "Ctrl+I"}, {"MenuCopiarAlaCarpeta", "Ctrl+C"}})
+        EXPECT_EQ(f->Accio(nom)->shortcut(), QKeySequence(tecla)) << nom;
+    const QStringList marcades = {"MenuMostrarElsPuntsSingulars", "MenuTrassarElsCalculs", "MenuPrecisioBaixa", "MenuCatala"};
+    for (const char* nom : {"MenuPissarra", "MenuTrama", "MenuMostrarValorUnitatEixos", "MenuMostrarElsPuntsSingulars",
+                            "MenuTrassarElsCalculs", "MenuMostrarCoordenadesDeLaRata", "MenuAlClicarEsmarquenLesCoordenades",
+                            "MenuPrecisioBaixa", "MenuTreureElsEixos", "MenuFuncionsEnNegre", "MenuNomsPunts",
+                            "MenuTransparent", "MenuSempreVisible", "MenuCatala"}) {
+        ASSERT_NE(f->Accio(nom), nullptr) << nom;
+        EXPECT_EQ(std::tuple(f->Accio(nom)->isCheckable(), f->Accio(nom)->isChecked()),
+                  std::tuple(true, marcades.contains(nom))) << nom;
     }
     for (int i = 0; i < NombreComandes; ++i)
         EXPECT_FALSE(f->Accio(NomComanda(static_cast<Comanda>(i)))->isEnabled()) << i;
-    EXPECT_TRUE(f->Accio("MenuNetejar")->isEnabled());
-}
-
-TEST(FormPrincipal, CommandsFollowTheNumberOfFunctions) {
-    ServeisProva s;
-    const auto f = Iniciar(s);
-    auto& funcions = f->Estat().Funcions.Slots;
-    funcions[1].Text = "x^2";
-    f->AplicarFuncionsFinestra();
-    EXPECT_TRUE(f->Accio("MenuArrels")->isEnabled());
-    EXPECT_FALSE(f->Accio("MenuTalls")->isEnabled());
-    EXPECT_EQ(f->windowTitle(), "x^2");
-    funcions[4].Text = "x";
-    f->AplicarFuncionsFinestra();
-    EXPECT_FALSE(f->Accio("MenuArrels")->isEnabled());
-    EXPECT_TRUE(f->Accio("MenuArea")->isEnabled());
-    EXPECT_EQ(f->windowTitle(), "Tracima");
-    EXPECT_TRUE(f->Grafic()->accessibleDescription().contains("G(x) = x^2"));
+    // A maximised window is restored to the initial bounds.
+    f->show();
+    f->showMaximized();
+    f->Accio("MenuPosiciDeLaFinestraInicial")->trigger();
+    EXPECT_EQ(std::tuple(f->isMaximized(), f->frameGeometry()), std::tuple(false, QRect(30, 50, 512, 403)));
 }
 
 TEST(FormPrincipal, LanguageFromTheSettingsFileAndBackToIt) {
-    struct Cas {
-        QByteArray fitxer;
-        const char* marcada;
-        const char* escrit; // the value written back on closing
-        bool castella;
-    } casos[] = {
-        {QByteArray(), "MenuCatala", "Catala", false},
-        {"[TracimaWin32]\nLlengua=Catala\n", "MenuCatala", "Catala", false},
-        {"[TracimaWin32]\nLlengua=Castellano\n", "MenuCastellano", "Castellano", true},
-        {"[TracimaWin32]\nLlengua=Euskera\n", "MenuEuskera", "Euskera", false},
-        {"[TracimaWin32]\nLlengua=Galego\n", "MenuGalego", "Galego", false},
-        {"[TracimaWin32]\nLlengua=Portugues\n", "MenuPortugues", "Portugues", false},
-        {"[TracimaWin32]\nLlengua=English\n", "MenuEnglish", "English", false},
-        {"[TracimaWin32]\nLlengua=castellano\n", "MenuCatala", "Catala", false},
-        {"[Altres]\nLlengua=Castellano\n", "MenuCatala", "Catala", false},
-        {QByteArray("[TracimaWin32]\nLlengua=Castellano\n\0\xff\xfe", 37), "MenuCatala", "Catala",
-         false},
+    // The language in the settings file (a bare value is put in the program's group),
+    // and the language it leaves marked and written back on closing.
+    const std::pair<QByteArray, std::string> casos[] = {
+        {QByteArray(), "Catala"}, {"Catala", "Catala"}, {"Castellano", "Castellano"}, {"Euskera", "Euskera"},
+        {"Galego", "Galego"}, {"Portugues", "Portugues"}, {"English", "English"}, {"castellano", "Catala"},
+        {"[Altres]\nLlengua=Castellano\n", "Catala"},
+        {QByteArray("[TracimaWin32]\nLlengua=Castellano\n\0\xff\xfe", 37), "Catala"},
     };
-    for (const Cas& c : casos) {
-        SCOPED_TRACE(c.fitxer.toStdString());
-        EscriureConfiguracio(c.fitxer);
+    for (const auto& [fitxer, llengua] : casos) {
+        SCOPED_TRACE(fitxer.toStdString());
         ServeisProva s;
-        auto f = Iniciar(s);
-        EXPECT_EQ(Marcada(*f), c.marcada);
-        EXPECT_EQ(f->Accio("MenuSortir")->text(), c.castella ? "&Salir" : "&Sortir");
-        EXPECT_EQ(f->Estat().Missatges.Missatge(53), c.castella ? "Raíces" : "Arrels");
+        auto f = Iniciar(s, fitxer.isNull() || fitxer.contains('\n') ? fitxer : "[TracimaWin32]\nLlengua=" + fitxer + "\n");
+        const bool castella = llengua == "Castellano";
+        EXPECT_EQ(std::tuple(Marcada(*f), f->Accio("MenuSortir")->text(), f->Estat().Missatges.Missatge(53)),
+                  std::tuple("Menu" + llengua, castella ? "&Salir" : "&Sortir", castella ? "Raíces" : "Arrels"));
         f->close();
-        EXPECT_TRUE(LlegirConfiguracio().contains(QByteArray("Llengua=") + c.escrit));
-        EXPECT_EQ(LlegirLlenguaConfiguracio(), c.escrit);
+        QFile escrit(FitxerConfiguracio());
+        EXPECT_TRUE(escrit.open(QIODevice::ReadOnly) && escrit.readAll().contains(QByteArray("Llengua=") + llengua.c_str()));
+        EXPECT_EQ(LlegirLlenguaConfiguracio(), llengua);
     }
 }
 
 TEST(FormPrincipal, SwitchingLanguageGivesTheTextsOfAFreshStart) {
     ServeisProva s;
-    EscriureConfiguracio("[TracimaWin32]\nLlengua=Castellano\n");
-    const auto textosEs = Textos(*Iniciar(s));
-    EscriureConfiguracio({});
-    const auto f = Iniciar(s);
+    const auto textosEs = Textos(*Iniciar(s, "[TracimaWin32]\nLlengua=Castellano\n"));
+    const auto f = Iniciar(s, {});
     const auto textosCa = Textos(*f);
     EXPECT_NE(textosCa, textosEs);
     f->Accio("MenuCastellano")->trigger();
-    EXPECT_EQ(Textos(*f), textosEs);
-    EXPECT_EQ(Marcada(*f), "MenuCastellano");
+    EXPECT_EQ(std::tuple(Textos(*f), Marcada(*f)), std::tuple(textosEs, std::string("MenuCastellano")));
     // The check-mark-only languages move the mark and change nothing else.
     f->Accio("MenuGalego")->trigger();
-    EXPECT_EQ(Marcada(*f), "MenuGalego");
-    EXPECT_EQ(Textos(*f), textosEs);
+    EXPECT_EQ(std::tuple(Textos(*f), Marcada(*f)), std::tuple(textosEs, std::string("MenuGalego")));
     f->Accio("MenuCatala")->trigger();
     EXPECT_EQ(Textos(*f), textosCa);
     f->Accio("MenuEnglish")->trigger();
     f->close();
     EXPECT_EQ(LlegirLlenguaConfiguracio(), "English");
-    EXPECT_EQ(Textos(*Iniciar(s)), textosCa);
 }
 
 TEST(FormPrincipal, CheckItemsMirrorTheStateAndRepaint) {
-    ServeisProva s;
-    const auto f = Iniciar(s);
+    Finestra w;
+    const auto& f = w.f;
+    const OpcionsVista& o = f->Estat().Opcions;
     f->show();
     f->Repintar();
     const QImage abans = f->Grafic()->Llenc().CopiaImatge();
-    f->Accio("MenuPissarra")->trigger();
-    EXPECT_TRUE(f->Estat().Opcions.MenuPissarra);
-    EXPECT_TRUE(f->Accio("MenuPissarra")->isChecked());
-    EXPECT_EQ(f->Grafic()->Llenc().Imatge().pixelColor(2, 2), QColor(Qt::black));
-    f->Accio("MenuPissarra")->trigger();
+    w.Comanda("MenuPissarra");
+    EXPECT_EQ(std::tuple(o.MenuPissarra, f->Accio("MenuPissarra")->isChecked(), f->Grafic()->Llenc().Imatge().pixelColor(2, 2)),
+              std::tuple(true, true, QColor(Qt::black)));
+    w.Comanda("MenuPissarra");
     EXPECT_EQ(f->Grafic()->Llenc().CopiaImatge(), abans);
-    // Low precision is applied to the next result only: no repaint.
-    f->Accio("MenuPrecisioBaixa")->trigger();
-    EXPECT_FALSE(f->Estat().Opcions.MenuPrecisioBaixa);
-    f->Accio("MenuAugmentarGruixLinies")->trigger();
-    f->Accio("MenuAugmentarGruixLinies")->trigger();
-    EXPECT_EQ(f->Estat().Opcions.GruixLinies, 3);
-    for (int i = 0; i < 4; ++i) f->Accio("MenuDisminuirGruixLinies")->trigger();
-    EXPECT_EQ(f->Estat().Opcions.GruixLinies, 1);
+    for (const auto& [nom, vegades, gruix] : {std::tuple{"MenuAugmentarGruixLinies", 2, 3}, {"MenuDisminuirGruixLinies", 4, 1}}) {
+        for (int i = 0; i < vegades; ++i) w.Comanda(nom);
+        EXPECT_EQ(o.GruixLinies, gruix) << nom;
+    }
     // Window behaviour: see-through and always on top act on this window only.
-    f->Accio("MenuTransparent")->trigger();
-    EXPECT_TRUE(f->Grafic()->Transparent());
-    EXPECT_TRUE(f->testAttribute(Qt::WA_TranslucentBackground));
-    f->Accio("MenuTransparent")->trigger();
-    EXPECT_FALSE(f->Grafic()->Transparent());
-    f->Accio("MenuSempreVisible")->trigger();
-    EXPECT_TRUE(f->windowFlags() & Qt::WindowStaysOnTopHint);
-    EXPECT_TRUE(f->isVisible());
-    f->Accio("MenuErrorEnElsCalculs")->trigger();
-    ASSERT_EQ(s.missatges.size(), 1u);
-    EXPECT_EQ(s.missatges[0].titol, "Tracima");
-    EXPECT_EQ(s.missatges[0].text, "Error de la x = 0.025\r\n\r\nError de la y = 0.025");
-    EXPECT_EQ(s.missatges[0].icona, IconaMissatge::Informacio);
+    w.Comanda("MenuTransparent");
+    EXPECT_EQ(std::tuple(f->Grafic()->Transparent(), f->testAttribute(Qt::WA_TranslucentBackground)), std::tuple(true, true));
+    w.Comanda("MenuTransparent");
+    w.Comanda("MenuSempreVisible");
+    EXPECT_EQ(std::tuple(f->Grafic()->Transparent(), bool(f->windowFlags() & Qt::WindowStaysOnTopHint), f->isVisible()),
+              std::tuple(false, true, true));
+    w.Comanda("MenuPrecisioBaixa"); // the message below in full precision
+    EXPECT_FALSE(o.MenuPrecisioBaixa);
+    w.Comanda("MenuErrorEnElsCalculs");
+    ASSERT_EQ(w.s.Missatges(), QStringList{"Error de la x = 0.025\r\n\r\nError de la y = 0.025"});
+    EXPECT_EQ(std::tuple(w.s.missatges[0].titol, w.s.missatges[0].icona), std::tuple("Tracima", IconaMissatge::Informacio));
 }
 
-TEST(FormPrincipal, CopyPutsTheBufferOnTheClipboardPixelForPixel) {
-    ServeisProva s;
-    const auto f = Iniciar(s);
+QByteArray Inici(const QString& fitxer, int n) {
+    QFile f(fitxer);
+    return f.open(QIODevice::ReadOnly) ? f.read(n) : QByteArray();
+}
+
+// Pages of a PDF by pdfinfo (1 when it is not installed).
+int Pagines(const QString& pdf) {
+    QProcess p;
+    p.start("pdfinfo", {pdf});
+    if (!p.waitForFinished(10000)) return 1;
+    const auto m = QRegularExpression("Pages:\\s+(\\d+)").match(QString::fromUtf8(p.readAllStandardOutput()));
+    return m.hasMatch() ? m.captured(1).toInt() : 0;
+}
+
+TEST(SortidaQt, CopyExportsAndPrinting) {
+    QTemporaryDir dir;
+    Finestra w({"x^2-4"});
+    auto& [s, f] = w;
     f->resize(700, 520);
     f->show();
-    f->Estat().Funcions.Slots[0].Text = "sin(x)";
-    f->AplicarFuncionsFinestra();
-    f->Estat().Resultats.TextEstat = "Arrels";
-    f->Accio("MenuCopiarAlaCarpeta")->trigger();
+    f->Estat().Opcions.MenuTrassarElsCalculs = false;
+    f->ExecutarAnalisi(AnalisiArrels);
     const QImage& buffer = f->Grafic()->Llenc().Imatge();
-    EXPECT_EQ(s.carpetaImatge.size(), f->Grafic()->size() * buffer.devicePixelRatio());
-    EXPECT_EQ(s.carpetaImatge, buffer);
-    // Netejar clears the results and repaints.
-    f->Accio("MenuNetejar")->trigger();
-    EXPECT_TRUE(f->Estat().Resultats.TextEstat.empty());
-    EXPECT_NE(f->Grafic()->Llenc().Imatge(), s.carpetaImatge);
-}
+    w.Comanda("MenuCopiarAlaCarpeta"); // the buffer pixel for pixel
+    EXPECT_EQ(std::tuple(s.carpetaImatge.size(), s.carpetaImatge), std::tuple(f->Grafic()->size() * buffer.devicePixelRatio(), buffer));
 
-TEST(FormPrincipal, InitialPositionRestoresAMaximisedWindow) {
-    ServeisProva s;
-    const auto f = Iniciar(s);
-    f->show();
-    f->showMaximized();
-    f->Accio("MenuPosiciDeLaFinestraInicial")->trigger();
-    EXPECT_FALSE(f->isMaximized());
-    EXPECT_EQ(f->frameGeometry(), QRect(30, 50, 512, 403));
+    // PNG at the window's size: the buffer pixel for pixel; twice as large: a repaint at that size.
+    const QSize mida = f->Grafic()->size();
+    s.fitxers = {dir.filePath("g.png")};
+    s.textos = {QString("%1x%2").arg(mida.width()).arg(mida.height())};
+    w.Comanda("MenuExportarImatge");
+    EXPECT_EQ(QImage(dir.filePath("g.png")).convertToFormat(QImage::Format_RGB32), buffer);
+    ASSERT_TRUE(f->ExportarImatge(dir.filePath("g2.png"), mida * 2));
+    LlencQt doble(mida * 2, 1.0);
+    ValorsVista v;
+    Repintar(doble, w.Cf(), f->Estat().Opcions, v, w.R());
+    EXPECT_EQ(QImage(dir.filePath("g2.png")).convertToFormat(QImage::Format_RGB32), doble.Imatge());
+    ASSERT_TRUE(f->ExportarImatge(dir.filePath("g.svg"), QSize(1280, 920)));
+    EXPECT_EQ(Inici(dir.filePath("g.svg"), 5), "<?xml");
+    ASSERT_TRUE(f->ExportarImatge(dir.filePath("g.pdf"), QSize(640, 460)));
+    EXPECT_EQ(std::tuple(Inici(dir.filePath("g.pdf"), 4), Pagines(dir.filePath("g.pdf"))), std::tuple("%PDF", 1));
+
+    // A size that is no size is refused; a file that cannot be written gives 203.
+    s.fitxers = {dir.filePath("no.png")};
+    s.textos = {"gran"};
+    w.Comanda("MenuExportarImatge");
+    EXPECT_EQ(std::tuple(QFile::exists(dir.filePath("no.png")), f->ExportarImatge(dir.filePath("no/hi/es.svg"), QSize(10, 10))),
+              std::tuple(false, false));
+    EXPECT_EQ(s.Missatges(), (QStringList{"El valor escrit no és un número.", "No puc desar el fitxer"}));
+
+    // Printing to a PDF file: one page.
+    s.impressioPdf = dir.filePath("imprès.pdf");
+    w.Comanda("MenuImpressio");
+    EXPECT_EQ(std::tuple(Inici(s.impressioPdf, 4), Pagines(s.impressioPdf)), std::tuple("%PDF", 1));
+    // Netejar clears the results and repaints.
+    w.Comanda("MenuNetejar");
+    EXPECT_TRUE(w.R().TextEstat.empty());
+    EXPECT_NE(buffer, s.carpetaImatge);
 }
 
 } // namespace

@@ -1,74 +1,56 @@
-// The graph on the QPainter back buffer, pixel by pixel, at 640 x 460, at
-// 1280 x 920 and at a device pixel ratio of 2: the line rule, axes, ticks and
-// grid, curve colours and breaks, the red overlay and its hatching, the black
-// board and the line width.
+// The graph on the QPainter back buffer, pixel by pixel, at 640 x 460, 1280 x 920
+// and a device pixel ratio of 2; the SVG canvas against the recording canvas.
 #include "view/Dibuix.h"
+#include "view/LlencSvg.h"
 #include "window/LlencQt.h"
+
+#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 #include <string>
 #include <vector>
 
 namespace tracima {
 namespace {
 
-const QColor Blanc(255, 255, 255), Negre(0, 0, 0), Gris(128, 128, 128), Vermell(255, 0, 0),
-    Blau(0, 0, 255), Llima(0, 255, 0);
+const QColor Blanc(255, 255, 255), Negre(0, 0, 0), Gris(128, 128, 128), Vermell(255, 0, 0), Blau(0, 0, 255),
+    Llima(0, 255, 0);
 
-struct Mida {
+// A graph drawn from its state at a client size and pixel ratio, read at client coordinates.
+struct Grafic {
     QSize client;
     qreal dpr;
-};
-const Mida Mides[] = {{{640, 460}, 1.0}, {{1280, 920}, 1.0}, {{640, 460}, 2.0}};
+    ConjuntFuncions cf = {};
+    Calculador calc = {};
+    OpcionsVista o = {};
+    ValorsVista v = {};
+    EstatResultats r = {};
+    QImage imatge = {};
 
-// A graph drawn from its state, read back at logical coordinates.
-struct Grafic {
-    ConjuntFuncions cf;
-    Calculador calc;
-    OpcionsVista o;
-    ValorsVista v;
-    EstatResultats r;
-    QImage imatge;
-    double escala = 1;
-    qreal dpr = 1;
-
-    void Funcions(std::vector<std::string> textos) {
-        for (std::size_t i = 0; i < textos.size(); ++i) cf.Slots[i].Text = textos[i];
+    void Pintar(const std::vector<std::string>& funcions = {}) {
+        for (std::size_t i = 0; i < funcions.size(); ++i) cf.Slots[i].Text = funcions[i];
         ASSERT_EQ(AplicarFuncions(cf, calc), 0);
-    }
-    void Pintar(const Mida& m) {
-        LlencQt l(m.client, m.dpr);
+        LlencQt l(client, dpr);
         Repintar(l, cf, o, v, r);
         imatge = l.CopiaImatge();
-        escala = m.client.width() / 640.0;
-        dpr = m.dpr;
     }
-    // The client pixel of a logical point, and its colour (first device pixel).
-    int Px(double logic) const { return static_cast<int>(std::lround(logic * escala)); }
-    QColor En(int x, int y) const {
-        return imatge.pixelColor(static_cast<int>(x * dpr), static_cast<int>(y * dpr));
-    }
+    // The client pixel of a logical point (640 x 460), and colours (first device pixel).
+    int Px(double logic) const { return static_cast<int>(std::lround(logic * client.width() / 640.0)); }
+    QColor En(int x, int y) const { return imatge.pixelColor(static_cast<int>(x * dpr), static_cast<int>(y * dpr)); }
     QColor Logic(double x, double y) const { return En(Px(x), Px(y)); }
-    // Client pixels of colour c on row y (from x0 to x1 inclusive) or column x.
+    // Client pixels of colour c on row y, x0 to x1.
     int AFila(int y, int x0, int x1, const QColor& c) const {
         int n = 0;
         for (int x = x0; x <= x1; ++x) n += En(x, y) == c;
         return n;
     }
-    int AColumna(int x, const QColor& c) const {
-        int n = 0;
-        for (int y = 0; y < imatge.height() / dpr; ++y) n += En(x, y) == c;
-        return n;
-    }
 };
 
 TEST(LlencQt, TheEndPixelOfAOnePixelLineIsNotPainted) {
-    struct Cas {
-        QPoint a, b;
-        std::vector<QPoint> pintats, buits;
-    } casos[] = {
+    struct Cas { QPoint a, b; std::vector<QPoint> pintats, buits; } casos[] = {
         {{2, 2}, {8, 2}, {{2, 2}, {7, 2}}, {{1, 2}, {8, 2}, {7, 1}, {7, 3}}},
         {{8, 2}, {2, 2}, {{8, 2}, {3, 2}}, {{2, 2}, {9, 2}}},
         {{3, 1}, {3, 7}, {{3, 1}, {3, 6}}, {{3, 7}, {2, 4}, {4, 4}}},
@@ -82,75 +64,89 @@ TEST(LlencQt, TheEndPixelOfAOnePixelLineIsNotPainted) {
             l.MoureA(c.a.x(), c.a.y());
             l.LiniaA(c.b.x(), c.b.y());
             const QImage im = l.CopiaImatge();
-            EXPECT_EQ(im.size(), QSize(12, 10) * dpr);
+            ASSERT_EQ(im.size(), QSize(12, 10) * dpr);
             for (const QPoint& p : c.pintats)
                 for (int d = 0; d < dpr * dpr; ++d)
-                    EXPECT_EQ(im.pixelColor(p.x() * dpr + d % 2 * (dpr > 1), p.y() * dpr + d / 2),
-                              Negre) << p.x() << "," << p.y();
-            for (const QPoint& p : c.buits)
-                EXPECT_EQ(im.pixelColor(p * dpr), Blanc) << p.x() << "," << p.y();
+                    EXPECT_EQ(im.pixelColor(p.x() * dpr + d % 2 * (dpr > 1), p.y() * dpr + d / 2), Negre) << p.x() << "," << p.y();
+            for (const QPoint& p : c.buits) EXPECT_EQ(im.pixelColor(p * dpr), Blanc) << p.x() << "," << p.y();
         }
     }
 }
 
-TEST(LlencQt, AxesTicksAndDottedGrid) {
-    for (const Mida& m : Mides) {
-        SCOPED_TRACE(testing::Message() << m.client.width() << "x" << m.client.height() << "@" << m.dpr);
-        Grafic g;
-        g.Pintar(m);
-        const int eixX = g.Px(320), eixY = g.Px(220);
-        EXPECT_EQ(g.En(eixX, g.Px(110)), Gris);
-        EXPECT_EQ(g.En(eixX + 1, g.Px(110)), Blanc);
-        EXPECT_EQ(g.En(g.Px(100), eixY), Gris);
-        EXPECT_EQ(g.En(g.Px(100), eixY + 1), Blanc);
-        EXPECT_EQ(g.En(g.Px(360), g.Px(218)), Gris); // the tick of x = 1
-        EXPECT_EQ(g.En(g.Px(360), g.Px(215)), Blanc);
-        EXPECT_EQ(g.Logic(5, 5), Blanc);
-
-        g.o.MenuTrama = true;
-        g.o.GruixLinies = 6;
-        g.Pintar(m);
-        // The grid is dotted and one pixel wide; axes and curves take the width.
-        const int gris = g.AFila(g.Px(180), g.Px(30), g.Px(300), Gris);
-        EXPECT_GT(gris, g.Px(270) / 4);
-        EXPECT_LT(gris, g.Px(270) * 3 / 4);
-        EXPECT_EQ(g.AFila(g.Px(180) + 1, g.Px(41), g.Px(79), Gris), 0);
-        EXPECT_EQ(g.AFila(g.Px(170), eixX - 10, eixX + 10, Gris), 6);
+TEST(LlencQt, AxesGridCurvesOverlayAndBlackBoardAtEachSize) {
+    for (const auto& [client, dpr] : {std::pair{QSize(640, 460), 1.0}, {QSize(1280, 920), 1.0}, {QSize(640, 460), 2.0}}) {
+        SCOPED_TRACE(testing::Message() << client.width() << "x" << client.height() << "@" << dpr);
+        {   // One-pixel axes and the tick of x = 1; then the grid is dotted and one
+            // pixel wide while the axes take the line width.
+            Grafic g{client, dpr};
+            g.Pintar();
+            const int eixX = g.Px(320), eixY = g.Px(220);
+            EXPECT_EQ(std::tuple(g.En(eixX, g.Px(110)), g.En(eixX + 1, g.Px(110)), g.En(g.Px(100), eixY), g.En(g.Px(100), eixY + 1),
+                                 g.En(g.Px(360), g.Px(218)), g.En(g.Px(360), g.Px(215)), g.Logic(5, 5)),
+                      std::tuple(Gris, Blanc, Gris, Blanc, Gris, Blanc, Blanc));
+            g.o.MenuTrama = true;
+            g.o.GruixLinies = 6;
+            g.Pintar();
+            const int gris = g.AFila(g.Px(180), g.Px(30), g.Px(300), Gris);
+            EXPECT_TRUE(gris > g.Px(270) / 4 && gris < g.Px(270) * 3 / 4) << gris;
+            EXPECT_EQ(std::tuple(g.AFila(g.Px(180) + 1, g.Px(41), g.Px(79), Gris), g.AFila(g.Px(170), eixX - 10, eixX + 10, Gris)),
+                      std::tuple(0, 6));
+        }
+        {   // Curves coloured by the order of the defined slots; a hatched area of
+            // columns 100..140 between rows 180 and 220, filled.
+            Grafic g{client, dpr};
+            for (int c = 100; c <= 140; ++c) g.r.Segments.Afegir(c, 220, c, 180, true);
+            g.Pintar({"", "x", "", "-x"});
+            EXPECT_EQ(std::tuple(g.Logic(420, 120), g.Logic(420, 320)), std::tuple(Blau, Llima)); // G and I at x = 2.5
+            EXPECT_EQ(g.AFila(g.Px(200), g.Px(100), g.Px(140) + 1, Vermell), g.Px(140) - g.Px(100) + 1);
+            EXPECT_EQ(g.En(g.Px(140) + 1, g.Px(200)), Blanc);
+        }
+        {   // The black board draws texts and the sixth curve white.
+            Grafic g{client, dpr};
+            g.o.MenuPissarra = true;
+            g.r.TextEstat = "Arrels";
+            g.Pintar({"x+5", "x+4", "x+3", "x+2", "x+1", "x-4"});
+            EXPECT_EQ(std::tuple(g.Logic(5, 5), g.Logic(420, 280)), std::tuple(Negre, Blanc)); // K: x = 2.5, y = -1.5
+            int blancs = 0;
+            for (int y = client.height() - 20; y < client.height() - 6; ++y) blancs += g.AFila(y, 10, 50, Blanc);
+            EXPECT_GT(blancs, 10);
+        }
     }
 }
 
-TEST(LlencQt, CurvesByOrderWithBreaksAndTheRedOverlay) {
-    for (const Mida& m : Mides) {
-        SCOPED_TRACE(testing::Message() << m.client.width() << "x" << m.client.height() << "@" << m.dpr);
-        Grafic g;
-        g.Funcions({"", "x", "", "-x", "ln(x)"});
-        // A hatched area of columns 100..140 between rows 180 and 220.
-        for (int c = 100; c <= 140; ++c) g.r.Segments.Afegir(c, 220, c, 180, true);
-        g.Pintar(m);
-        EXPECT_EQ(g.Logic(420, 120), Blau);  // first defined slot (G), x = 2.5
-        EXPECT_EQ(g.Logic(420, 320), Llima); // second defined slot (I)
-        EXPECT_EQ(g.AColumna(g.Px(300), QColor(255, 0, 255)), 0); // ln undefined left of 0
-        EXPECT_GT(g.AColumna(g.Px(340), QColor(255, 0, 255)), 0);
-        for (int x = g.Px(100); x <= g.Px(140); ++x) EXPECT_EQ(g.En(x, g.Px(200)), Vermell) << x;
-        EXPECT_EQ(g.En(g.Px(140) + 1, g.Px(200)), Blanc);
-    }
-}
+// The same scene on the SVG and the recording canvas: a well-formed document
+// with the same lines, rectangles (and one behind each text), texts and ellipses.
+TEST(LlencSvg, SameDrawingAsTheRecordingCanvas) {
+    Grafic g{QSize(1280, 920), 1.0};
+    for (int c = 100; c < 140; ++c) g.r.Segments.Afegir(c, 220, c, 180, true);
+    g.r.Etiquetes.Afegir(200, 100, "x < 2 & \"y\"");
+    g.r.TextEstat = "Àrea entre -1 i 1 = 2";
+    g.o.MenuPissarra = g.o.MenuTrama = g.o.MenuMostrarValorUnitatEixos = true;
+    g.o.GruixLinies = 3;
+    g.Pintar({"sin(x)", "x^2/4-3", "1/x", "abs(x)-2", "cos(2x)*3", "x/2"});
+    LlencEnregistrador registre(1280, 920);
+    Repintar(registre, g.cf, g.o, g.v, g.r);
+    LlencSvg svg(1280, 920);
+    Repintar(svg, g.cf, g.o, g.v, g.r);
 
-TEST(LlencQt, BlackBoardDrawsTextsAndTheSixthCurveWhite) {
-    for (const Mida& m : Mides) {
-        SCOPED_TRACE(testing::Message() << m.client.width() << "x" << m.client.height() << "@" << m.dpr);
-        Grafic g;
-        g.Funcions({"x+5", "x+4", "x+3", "x+2", "x+1", "x-4"});
-        g.o.MenuPissarra = true;
-        g.r.TextEstat = "Arrels";
-        g.Pintar(m);
-        EXPECT_EQ(g.Logic(5, 5), Negre);
-        EXPECT_EQ(g.Logic(420, 280), Blanc); // K: x = 2.5, y = -1.5
-        const int alcada = m.client.height();
-        int blancs = 0;
-        for (int y = alcada - 20; y < alcada - 6; ++y) blancs += g.AFila(y, 10, 50, Blanc);
-        EXPECT_GT(blancs, 10);
+    QXmlStreamReader xml(QByteArray::fromStdString(svg.Document()));
+    std::size_t rectangles = 0, linies = 0, ellipses = 0;
+    std::vector<std::string> textos;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+        if (xml.name() == u"rect") ++rectangles;
+        else if (xml.name() == u"ellipse") ++ellipses;
+        else if (xml.name() == u"text") textos.push_back(xml.readElementText().toStdString());
+        else if (xml.name() == u"path") linies += static_cast<std::size_t>(xml.attributes().value(QStringLiteral("d")).count(u'L'));
     }
+    ASSERT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    using T = LlencEnregistrador::Tipus;
+    std::vector<std::string> esperats;
+    for (const auto& c : registre.DelTipus(T::Text)) esperats.push_back(c.text);
+    EXPECT_EQ(std::tuple(textos, linies, rectangles, ellipses),
+              std::tuple(esperats, registre.DelTipus(T::Linia).size(), registre.DelTipus(T::Rectangle).size() + esperats.size(),
+                         registre.DelTipus(T::Ellipse).size()));
+    EXPECT_GT(linies, 3000u);
 }
 
 } // namespace
