@@ -4,6 +4,7 @@
 # offscreen N times each (default 10), interleaved, each ending right after its
 # first frame, and prints the median and the fastest wall time of both and their
 # ratio. Not a test: it reports.  bench/inici.sh [N]
+# (TRACIMA_PROGRAMA=PATH measures another build of the program, e.g. an older one.)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 n=${1:-10}
@@ -15,7 +16,7 @@ export QT_QPA_PLATFORM=offscreen TRACIMA_SORTIR_DESPRES_DEL_PRIMER_FRAME=1
 ms() { local inici; inici=$(date +%s%N); "$@" >/dev/null 2>&1; echo $(( ($(date +%s%N) - inici) / 1000000 )); }
 programa=() nua=()
 for _ in $(seq "$n"); do
-  programa+=("$(ms build/src/tracima NOABOUT)")
+  programa+=("$(ms "${TRACIMA_PROGRAMA:-build/src/tracima}" NOABOUT)")
   nua+=("$(ms build/bench/tracima_finestra_nua)")
 done
 mediana() { printf '%s\n' "$@" | sort -n | sed -n "$(( $# / 2 + 1 ))p"; }

@@ -4,6 +4,7 @@
 # given), waits until their start-up is over, prints VmRSS and VmHWM of both and
 # the ratio of the resident sizes, and ends them.
 # Not a test: it reports.  bench/memoria.sh [--pantalla] [SECONDS]
+# (TRACIMA_PROGRAMA=PATH measures another build of the program, e.g. an older one.)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 pantalla=0
@@ -23,7 +24,7 @@ mesura() {
   kill "$pid"
   wait "$pid" 2>/dev/null || true
 }
-p=$(mesura build/src/tracima NOABOUT)
+p=$(mesura "${TRACIMA_PROGRAMA:-build/src/tracima}" NOABOUT)
 n=$(mesura build/bench/tracima_finestra_nua)
 echo "tracima: $p"
 echo "bare Qt window: $n"

@@ -1,0 +1,279 @@
+// What a person meets in the window: typing into the point grid, the access keys
+// of menus and dialogs, the point panel's keys, texts that fit, refusals that say
+// what they refuse, closing during a scan, a file changed on disk, the system's
+// registration.
+#include "ServeisProvaQt.h"
+#include "window/GraellaValorsQt.h"
+#include "window/UnitFormCoeficientsRegressio.h"
+#include "window/UnitFormEntradaDeDades.h"
+#include "window/UnitFormIntegrals.h"
+#include "window/UnitFormInterpolacioIntroduirValors.h"
+#include "window/UnitFormPrincipal.h"
+#include "window/UnitFormPuntsSingulars.h"
+#include "window/UnitFormQuinaEsNumerica.h"
+#include "window/UnitFormRegressioIntroduirValors.h"
+#include "window/UnitFormUnaFuncio.h"
+#include "window/UnitPlataformaDependent.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <map>
+#include <tuple>
+
+#include <gtest/gtest.h>
+
+namespace tracima {
+namespace {
+
+// Typing into the grid: Enter (either key), an arrow or a button of the dialog
+// (DesarCursor) store what was typed; Enter moves one step as "Següent" does.
+TEST(PersonaQt, TypedCellsAreStoredHoweverTheyAreLeft) {
+    for (const Qt::Key enter : {Qt::Key_Return, Qt::Key_Enter}) {
+        GraellaValors model;
+        GraellaValorsQt g(model);
+        g.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&g));
+        g.setFocus();
+        g.setCurrentCell(0, 0);
+        const auto teclejar = [](const char* text, Qt::Key tecla) {
+            QTest::keyClicks(QApplication::focusWidget(), text);
+            if (tecla != Qt::Key_unknown) QTest::keyClick(QApplication::focusWidget(), tecla);
+        };
+        for (const char* valor : {"0", "0", "1", "1", "2", "4"}) teclejar(valor, enter);
+        EXPECT_EQ(std::tuple(model.Text(1, 1), model.Text(2, 1), model.Text(3, 2), model.Cursor()),
+                  std::tuple("0", "1", "4", Cella{4, ColumnaX}));
+        teclejar("3", Qt::Key_Down);
+        teclejar("9", Qt::Key_unknown);
+        g.DesarCursor();
+        EXPECT_EQ(std::tuple(model.Text(4, 1), model.Text(5, 1), model.Cursor()),
+                  std::tuple("3", "9", Cella{5, ColumnaX}));
+    }
+}
+
+QChar TeclaDe(const QString& text) {
+    for (qsizetype i = 0; i + 1 < text.size(); ++i)
+        if (text[i] == '&') {
+            if (text[i + 1] != '&') return text[i + 1].toLower();
+            ++i;
+        }
+    return {};
+}
+
+// Access keys are unique within each menu and each dialog, in both languages;
+// every button and check box of a dialog has one, a label's key puts the focus
+// in the box it names (which is named by the label), and Tab leaves the grid.
+TEST(PersonaQt, EveryAccessKeyIsUniqueAndReachesItsControl) {
+    ServeisProva s;
+    TFormPrincipal f(s);
+    for (const Llengua llengua : {Llengua::Catala, Llengua::Castella}) {
+        f.CanviarLlengua(llengua);
+        using Tecles = std::map<QChar, QString>;
+        const auto afegir = [](Tecles& tecles, const QString& text, bool cal) {
+            const QChar t = TeclaDe(text);
+            EXPECT_TRUE(!cal || !t.isNull()) << text.toStdString();
+            const auto [on, nou] = tecles.emplace(t, text);
+            EXPECT_TRUE(t.isNull() || nou) << text.toStdString() << " / " << on->second.toStdString();
+        };
+        for (const QMenu* menu : f.findChildren<QMenu*>()) {
+            Tecles tecles;
+            for (const QAction* a : menu->actions()) afegir(tecles, a->text(), false);
+        }
+        for (const char* nom : {"MenuTalls", "MenuArea"}) EXPECT_FALSE(TeclaDe(f.Accio(nom)->text()).isNull());
+        for (QWidget* dialeg : std::initializer_list<QWidget*>{
+                 f.EntradaDeDades(), f.UnaFuncio(), f.NumericaInterpolacio(), f.NumericaRegressio(),
+                 f.QuinaEsNumerica(), f.Coeficients(), f.Integrals(), f.PuntsSingulars()}) {
+            SCOPED_TRACE(dialeg->objectName().toStdString() + (llengua == Llengua::Castella ? " es" : " ca"));
+            Tecles tecles;
+            for (QAbstractButton* b : dialeg->findChildren<QAbstractButton*>())
+                if (!b->text().isEmpty() || !b->shortcut().isEmpty()) // a picture button: its Alt+key
+                    afegir(tecles, b->text().isEmpty() ? "&" + b->shortcut().toString().right(1) : b->text(), true);
+            dialeg->show();
+            QApplication::setActiveWindow(dialeg);
+            ASSERT_TRUE(QTest::qWaitForWindowActive(dialeg));
+            for (QLabel* l : dialeg->findChildren<QLabel*>()) {
+                if (!l->buddy() || TeclaDe(l->text()).isNull()) continue;
+                afegir(tecles, l->text(), false);
+                QTest::keyClick(dialeg, TeclaDe(l->text()).toLatin1(), Qt::AltModifier);
+                EXPECT_TRUE(l->buddy()->isAncestorOf(QApplication::focusWidget()) ||
+                            QApplication::focusWidget() == l->buddy())
+                    << l->text().toStdString();
+                const auto* c = qobject_cast<QComboBox*>(l->buddy());
+                EXPECT_TRUE(!c || !c->lineEdit() || c->lineEdit()->accessibleName() == QString(l->text()).remove('&'));
+            }
+            if (auto* g = dialeg->findChild<GraellaValorsQt*>()) {
+                g->setFocus();
+                QTest::keyClick(g, Qt::Key_Tab);
+                EXPECT_FALSE(g->isAncestorOf(QApplication::focusWidget()) || QApplication::focusWidget() == g);
+            }
+            dialeg->hide();
+        }
+    }
+}
+
+// Runs `pas` on the next modal dialog that opens.
+void AlProximModal(std::function<void(QWidget*)> pas) {
+    auto* t = new QTimer;
+    QObject::connect(t, &QTimer::timeout, [t, pas] {
+        if (QWidget* w = QApplication::activeModalWidget()) {
+            t->stop();
+            t->deleteLater();
+            pas(w);
+        }
+    });
+    t->start(1);
+}
+
+struct Finestra {
+    ServeisProva s;
+    TFormPrincipal f{s};
+    explicit Finestra(const char* funcio = "x^2-4") {
+        f.Estat().Funcions.Slots[0].Text = funcio;
+        f.AplicarFuncionsFinestra();
+        f.resize(640, 480);
+        f.show();
+        QApplication::setActiveWindow(&f);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&f));
+    }
+};
+
+TEST(PersonaQt, PointPanelEscapeAndCopyWithNothingSelected) {
+    Finestra w;
+    w.f.Accio("MenuImatge")->trigger();
+    auto* x = w.f.findChild<QLineEdit*>("PanelImatgeDerivadaEditX");
+    ASSERT_TRUE(w.f.PanellDelPunt().Visible);
+    x->deselect();
+    QTest::keyClick(x, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_FALSE(w.s.carpetaImatge.isNull()); // the menu's Ctrl+C: the graph
+    QTest::keyClick(x, Qt::Key_Escape);
+    EXPECT_FALSE(w.f.PanellDelPunt().Visible);
+}
+
+// Windows that show their whole texts: the pause dialog grows with its text (and
+// has no minimise or maximise button), the limits bar's labels are not cut, and
+// the one-function dialog is no wider than a formula needs.
+TEST(PersonaQt, TextsFitTheirWindows) {
+    Finestra w;
+    TFormPuntsSingulars* pausa = w.f.PuntsSingulars();
+    const QString text =
+        QStringLiteral("x = 0.273333   ABS(y1-y2) = 12345.678901   Integral definida entre -7 i 7");
+    AlProximModal([](QWidget* d) { d->findChild<QAbstractButton*>("BitBtnContinuar")->click(); });
+    EXPECT_TRUE(pausa->Preguntar(text));
+    auto* etiqueta = pausa->findChild<QLabel*>("LabelX");
+    EXPECT_GE(etiqueta->width(), etiqueta->fontMetrics().horizontalAdvance(text));
+    EXPECT_GE(pausa->findChild<QAbstractButton*>("BitBtnContinuar")->x(),
+              etiqueta->geometry().right());
+    EXPECT_FALSE(pausa->windowFlags() &
+                 (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+    for (const Llengua llengua : {Llengua::Catala, Llengua::Castella}) {
+        w.f.CanviarLlengua(llengua);
+        TFormIntegrals* limits = w.f.Integrals();
+        limits->adjustSize();
+        for (const char* nom : {"LabelInicial", "LabelFinal"}) {
+            auto* l = limits->findChild<QLabel*>(nom);
+            EXPECT_GE(l->width(),
+                      l->fontMetrics().horizontalAdvance(QString(l->text()).remove('&')))
+                << nom;
+        }
+    }
+    w.f.UnaFuncio()->adjustSize();
+    EXPECT_LT(w.f.UnaFuncio()->width(), 700);
+}
+
+// Refusals that say what they refuse: an exported picture too large names the
+// limit; the numeric-function chooser cancelled asks nothing of the axes.
+TEST(PersonaQt, RefusalsSayWhatIsRefused) {
+    Finestra w;
+    w.s.fitxers = {QDir::temp().filePath(QStringLiteral("tracima-prova.png"))};
+    w.s.textos = {QStringLiteral("9000x9000")};
+    w.f.Accio("MenuExportarImatge")->trigger();
+    ASSERT_EQ(w.s.missatges.size(), 1u);
+    EXPECT_EQ(w.s.missatges[0].text.toStdString(),
+              w.f.Estat().Missatges.Missatge(MissatgeMidaImatgeLimits));
+    w.f.Estat().Numerica.InterpolacioAcceptada = 1; // left by an earlier table
+    AlProximModal([](QWidget* d) {
+        AlProximModal(
+            [](QWidget* q) { q->findChild<QAbstractButton*>("BitBtnCancelar")->click(); });
+        d->findChild<QAbstractButton*>("BitBtnFuncioNumerica")->click();
+        d->findChild<QAbstractButton*>("BitBtnCancelar")->click();
+    });
+    w.f.Accio("MenuCanviarFuncionsOParametres")->trigger();
+    EXPECT_TRUE(w.s.preguntes.empty());
+}
+
+// Closing during a traced scan asks first; staying keeps the scan going.
+TEST(PersonaQt, ClosingDuringATracedScanAsksFirst) {
+    Finestra w;
+    ASSERT_TRUE(w.f.Estat().Opcions.MenuTrassarElsCalculs); // on at start
+    w.f.IntervalTracat = 1;
+    w.f.Accio("MenuMaxims")->trigger();
+    ASSERT_TRUE(w.f.CalculEnMarxa());
+    w.s.desar = {RespostaDesar::Cancellar};
+    EXPECT_FALSE(w.f.close());
+    EXPECT_EQ(w.s.preguntesDesar.size(), 1u);
+    EXPECT_TRUE(w.f.CalculEnMarxa());
+    w.f.AturarCalculEnMarxa();
+}
+
+QByteArray Llegir(const QString& fitxer) {
+    QFile f(fitxer);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void Escriure(const QString& fitxer, const QByteArray& bytes, QIODevice::OpenMode mode = QIODevice::WriteOnly) {
+    QFile f(fitxer);
+    ASSERT_TRUE(f.open(mode));
+    f.write(bytes);
+}
+
+// A document whose file another program changed is not written over without a
+// question; "No" leaves the file as the other program left it.
+TEST(PersonaQt, SavingOverAFileChangedOnDiskAsks) {
+    Finestra w;
+    const QString fitxer = QDir::temp().filePath(QStringLiteral("tracima-canviat.trc"));
+    QFile::remove(fitxer);
+    w.s.fitxers = {fitxer};
+    w.f.Accio("MenuAnomenarIDesar")->trigger();
+    Escriure(fitxer, "\r\n", QIODevice::Append);
+    const QByteArray altre = Llegir(fitxer);
+    w.s.respostes = {false};
+    w.f.Accio("MenuDesar")->trigger();
+    EXPECT_EQ(w.s.preguntes.size(), 1u);
+    EXPECT_EQ(Llegir(fitxer), altre);
+    QFile::remove(fitxer);
+}
+
+// The program installed for the whole system is the association in force: a
+// first start writes nothing of its own.
+TEST(PersonaQt, TheSystemsRegistrationOfThisProgramCounts) {
+    const QString sistema = QDir::temp().filePath(QStringLiteral("tracima-sistema"));
+    QDir(sistema).removeRecursively();
+    QDir().mkpath(sistema + QStringLiteral("/applications"));
+    Escriure(sistema + QStringLiteral("/applications/tracima.desktop"),
+             ("[Desktop Entry]\nType=Application\nName=Tracima\nExec=" + ProgramaPropi() +
+              " %f\nMimeType=application/x-tracima;\n").toUtf8());
+    // A user with nothing of their own: empty configuration and data folders.
+    std::map<const char*, QByteArray> abans;
+    for (const char* v : {"XDG_DATA_DIRS", "XDG_DATA_HOME", "XDG_CONFIG_HOME"})
+        abans[v] = qgetenv(v);
+    qputenv("XDG_DATA_DIRS", sistema.toLocal8Bit());
+    qputenv("XDG_DATA_HOME", (sistema + QStringLiteral("/usuari")).toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (sistema + QStringLiteral("/config")).toLocal8Bit());
+    EXPECT_TRUE(MateixPrograma(LlegirAssociacio("trc"), ProgramaPropi()));
+    for (const auto& [v, valor] : abans)
+        qputenv(v, valor);
+    QDir(sistema).removeRecursively();
+}
+
+} // namespace
+} // namespace tracima
