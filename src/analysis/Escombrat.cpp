@@ -172,13 +172,15 @@ ResultatPas EscombratFuncio::Pas() {
             r.Corba.ColumnaFinalCorba = c;
         }
         ctx_.finestra.Repintar();
-        if (!ctx_.finestra.PreguntarPausa(r.TextEstat)) {
+        const bool continuar = ctx_.finestra.PreguntarPausa(r.TextEstat);
+        // The trace line and the tangent were results only while the pause lasted.
+        for (int i = 0; i < afegits; ++i)
+            r.Segments.TreureUltim();
+        if (!continuar) {
             RefrescFinal();
             acabat_ = true;
             return ResultatPas::Cancellat;
         }
-        for (int i = 0; i < afegits; ++i)
-            r.Segments.TreureUltim();
         if (liniaTracDibuixada_)
             Linia(liniaTrac_[0], liniaTrac_[1], liniaTrac_[2], liniaTrac_[3], Fons());
         if (tangentDibuixada_) Linia(tangent_[0], tangent_[1], tangent_[2], tangent_[3], Fons());

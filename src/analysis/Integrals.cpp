@@ -90,12 +90,16 @@ int CalculIntegral::Iniciar(double a, double b) {
             {!segona_->Definida(cB_), MissatgeSegonaNoDefinidaXFinal}};
         for (const auto& [falla, slot] : proves)
             if (falla) {
+                // A refused start has no value: the status line says the refusal.
+                r.TextEstat = std::string(ctx_.missatges.Missatge(slot));
                 Missatge(slot);
                 return 2;
             }
     } else if (!f.Definida(cA_) || !f.Definida(cB_)) {
-        Missatge(f.Definida(cA_) ? MissatgeFuncioNoDefinidaXFinal
-                                 : MissatgeFuncioNoDefinidaXInicial);
+        const int slot =
+            f.Definida(cA_) ? MissatgeFuncioNoDefinidaXFinal : MissatgeFuncioNoDefinidaXInicial;
+        r.TextEstat = std::string(ctx_.missatges.Missatge(slot));
+        Missatge(slot);
         Final();
         return 1;
     }

@@ -147,7 +147,7 @@ int MourePunt(ContextPunt& ctx, bool amunt) {
         if (!(x - pas > e.XOrigen)) return 1;
         x -= pas;
     }
-    ctx.panell.TextX = NumeroAText(x);
+    ctx.panell.TextX = NumeroATextFormula(x);
     AcceptarPunt(ctx);
     return 0;
 }
@@ -219,7 +219,7 @@ int ArrossegarPunt(ContextPunt& ctx, int px) {
     // point far off screen from walking for ever.
     for (int n = 0; sentit != 0 && n < 2000; ++n) {
         x += sentit * pas;
-        ctx.panell.TextX = NumeroAText(x);
+        ctx.panell.TextX = NumeroATextFormula(x);
         AcceptarPunt(ctx);
         if (sentit > 0 ? !(x <= objectiu) : !(x >= objectiu)) break;
     }

@@ -3,6 +3,7 @@
 
 #include "text/Missatges.h"
 
+#include <fcntl.h>
 #include <iconv.h>
 #include <unistd.h>
 
@@ -251,6 +252,25 @@ bool LlegirFitxer(const std::string& fitxer, std::string& bytes) {
     return true;
 }
 
+// Writes `bytes` over the file in place. The room for the whole text is taken
+// first, so a full disk fails before the old text is touched; false on failure.
+bool EscriureEnLloc(const char* fitxer, const std::string& bytes) {
+    const int fd = ::open(fitxer, O_WRONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    const auto mida = static_cast<off_t>(bytes.size());
+    bool ok = mida == 0 || ::posix_fallocate(fd, 0, mida) == 0;
+    for (std::size_t fet = 0; ok && fet < bytes.size();) {
+        const ssize_t n =
+            ::pwrite(fd, bytes.data() + fet, bytes.size() - fet, static_cast<off_t>(fet));
+        if (n < 0 && errno == EINTR) continue;
+        ok = n > 0;
+        if (ok) fet += static_cast<std::size_t>(n);
+    }
+    ok = ok && ::ftruncate(fd, mida) == 0;
+    ok = ::fsync(fd) == 0 && ok;
+    return ::close(fd) == 0 && ok;
+}
+
 } // namespace
 
 bool TextRealDocument(double v, std::string& text) {
@@ -453,7 +473,9 @@ int DesarDocument(const std::string& fitxer, const ConjuntFuncions& cf, ErrorDoc
         f = std::fopen(temporal.c_str(), "wbx"); // fails if it exists
     }
     if (!f) {
-        Fallar(error, 0, "no puc crear el fitxer temporal al costat de " + desti.string());
+        // A folder that takes no new file: an existing document is written in place.
+        if (existeix && EscriureEnLloc(desti.c_str(), bytes)) return 0;
+        Fallar(error, 0, "no puc desar " + desti.string());
         return MissatgeNoPucDesar;
     }
     bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();

@@ -1,6 +1,5 @@
 #include "engine/UnitTools.h"
 
-#include <atomic>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -36,8 +35,6 @@ void TreureZerosFinals(std::string& s) {
 void TreureMenysZero(std::string& s) {
     if (s == "-0") s = "0";
 }
-
-std::atomic<char> separadorDecimal{'.'};
 
 // The significant digits of a finite r other than 0, rounded to fifteen, without
 // trailing zeros, and the decimal exponent of the first: 1234.5 is 12345, 3.
@@ -106,14 +103,6 @@ double Arrodonir6Decimals(double v) {
     return r == 0 ? 0.0 : r;
 }
 
-int EstablirSeparadorDecimal(char separador) {
-    if (separador != '.' && separador != ',') return 1;
-    separadorDecimal = separador;
-    return 0;
-}
-
-char SeparadorDecimal() { return separadorDecimal; }
-
 std::string NumeroAText(double v) {
     const double r = Arrodonir6Decimals(v);
     if (r == 0 || std::isnan(r)) return "0";
@@ -127,16 +116,11 @@ std::string NumeroAText(double v) {
         if (x.digits.size() > 1) text += "." + x.digits.substr(1);
         text += "E" + std::to_string(x.exponent);
     }
-    if (const char separador = separadorDecimal; separador != '.') {
-        const auto p = text.find('.');
-        if (p != std::string::npos) text[p] = separador;
-    }
     return text;
 }
 
 double ArrodonirComText(double v) {
-    std::string text = NumeroAText(v);
-    if (const auto p = text.find(','); p != std::string::npos) text[p] = '.';
+    const std::string text = NumeroAText(v);
     double r = 0;
     const auto res = std::from_chars(text.data(), text.data() + text.size(), r);
     return res.ec == std::errc() ? r : Arrodonir6Decimals(v);

@@ -21,18 +21,12 @@ double Arrodonir6Decimals(double v);
 
 // Standard number text: Arrodonir6Decimals(v) in shortest general form, at most
 // 15 significant digits, fixed notation from 1e-5 up to 1e15, else "1E-6".
-// Never "-0". The decimal separator is SeparadorDecimal().
+// Never "-0". The decimal separator is "." whatever the system's settings.
 std::string NumeroAText(double v);
 
 // The value NumeroAText(v) reads back as: six decimals, and at most 15
 // significant digits (so 1234567890123.4567 gives 1234567890123.46).
 double ArrodonirComText(double v);
-
-// The decimal separator of NumeroAText: "." until the program sets the one of
-// the system's number settings. Only "." and "," are taken, the two that every
-// reader reads: returns 0, or 1 (setting unchanged) for any other character.
-int EstablirSeparadorDecimal(char separador);
-char SeparadorDecimal();
 
 // Low-precision text: as many decimals as the pixel size p justifies, decimal comma.
 std::string NumeroATextPrecisioBaixa(double v, double p);

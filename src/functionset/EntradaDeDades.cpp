@@ -12,14 +12,14 @@ namespace {
 constexpr std::string_view NomsEixos[] = {"EditOEX", "EditUEX", "EditFEX",
                                           "EditOEY", "EditUEY", "EditFEY"};
 constexpr std::string_view NomsFuncions[] = {"EditF", "EditG", "EditH", "EditI", "EditJ", "EditK"};
-constexpr std::string_view InicialsEixos[] = {"-7,5", "1", "7,5", "-5", "1", "5"};
+constexpr std::string_view InicialsEixos[] = {"-7.5", "1", "7.5", "-5", "1", "5"};
 
-constexpr std::string_view ExemplesOEX[] = {"-7,5", "0",   "-360", "-720",  "-2pi",  "-4pi",
+constexpr std::string_view ExemplesOEX[] = {"-7.5", "0",   "-360", "-720",  "-2pi",  "-4pi",
                                             "-10",  "-15", "-100", "-1000", "-10000"};
 constexpr std::string_view ExemplesUEX[] = {"1",    "5",    "10",   "15", "30",  "45",
                                             "90",   "180",  "360",  "pi/6", "pi/4", "pi/2",
                                             "pi",   "2pi",  "100",  "1000"};
-constexpr std::string_view ExemplesFEX[] = {"7,5", "0",  "360", "720",  "2pi",  "4pi",
+constexpr std::string_view ExemplesFEX[] = {"7.5", "0",  "360", "720",  "2pi",  "4pi",
                                             "10",  "15", "100", "1000", "10000"};
 constexpr std::string_view ExemplesOEY[] = {"-5",   "0",     "-1",     "-2",     "-10",
                                             "-100", "-1000", "-10000", "-100000"};
@@ -111,7 +111,8 @@ CaixesEntrada CaixesDelConjunt(const ConjuntFuncions& cf) {
     const EixosFuncions& e = cf.Eixos;
     CaixesEntrada c;
     const double valors[] = {e.XOrigen, e.XUnitat, e.XFinal, e.YOrigen, e.YUnitat, e.YFinal};
-    for (int i = 0; i < NombreCaixesEix; ++i) c.eixos[static_cast<std::size_t>(i)] = NumeroAText(valors[i]);
+    for (int i = 0; i < NombreCaixesEix; ++i)
+        c.eixos[static_cast<std::size_t>(i)] = NumeroATextFormula(valors[i]);
     for (int i = 0; i < NombreSlotsFuncio; ++i)
         c.funcions[static_cast<std::size_t>(i)] = cf.Slots[static_cast<std::size_t>(i)].Text;
     return c;
@@ -120,12 +121,11 @@ CaixesEntrada CaixesDelConjunt(const ConjuntFuncions& cf) {
 void IniciarEixos(CaixesEntrada& caixes) {
     const double valors[] = {-7.5, 1, 7.5, -5, 1, 5};
     for (int i = 0; i < NombreCaixesEix; ++i)
-        caixes.eixos[static_cast<std::size_t>(i)] = NumeroAText(valors[i]);
+        caixes.eixos[static_cast<std::size_t>(i)] = NumeroATextFormula(valors[i]);
 }
 
 ValidacioEntrada ValidarEntrada(CaixesEntrada& caixes, const Parametres& p, Calculador& calc) {
     ValidacioEntrada v;
-    std::array<double, NombreCaixesEix> avaluats{};
     auto falla = [&v](int missatge, std::string_view caixa) {
         v.missatge = missatge;
         v.caixa = caixa;
@@ -136,9 +136,10 @@ ValidacioEntrada ValidarEntrada(CaixesEntrada& caixes, const Parametres& p, Calc
         std::string& text = caixes.eixos[static_cast<std::size_t>(caixa)];
         double valor = 0;
         if (calc.CalcularExpressio(text, p, valor) != 0) return false;
-        avaluats[static_cast<std::size_t>(caixa)] = valor;
         v.valors[static_cast<std::size_t>(caixa)] = ArrodonirComText(valor);
-        const std::string normal = NumeroAText(valor);
+        // Written as the formula reader reads it back: fixed notation ("1E15"
+        // would read as 1·E·15).
+        const std::string normal = NumeroATextFormula(valor);
         if (normal != text) text = normal;
         return true;
     };
@@ -157,12 +158,15 @@ ValidacioEntrada ValidarEntrada(CaixesEntrada& caixes, const Parametres& p, Calc
     for (const Eix& e : eixos) {
         if (!avaluar(e.origen)) return falla(e.errOrigen, NomsEixos[e.origen]);
         if (!avaluar(e.final)) return falla(e.errFinal, NomsEixos[e.final]);
-        if (!(avaluats[static_cast<std::size_t>(e.origen)] < avaluats[static_cast<std::size_t>(e.final)]))
+        // Compared as they are kept: axes that only differ below the sixth
+        // decimal would both become the same value.
+        if (!(v.valors[static_cast<std::size_t>(e.origen)] <
+              v.valors[static_cast<std::size_t>(e.final)]))
             return falla(e.noMenor, NomsEixos[e.final]);
         std::string& unitat = caixes.eixos[static_cast<std::size_t>(e.unitat)];
         double valor = 0;
         if (calc.CalcularExpressio(unitat, p, valor) != 0) return falla(e.errUnitat, NomsEixos[e.unitat]);
-        if (!(valor > 0)) return falla(e.noPositiva, NomsEixos[e.unitat]);
+        if (!(ArrodonirComText(valor) > 0)) return falla(e.noPositiva, NomsEixos[e.unitat]);
         avaluar(e.unitat);
     }
     for (int i = 0; i < NombreSlotsFuncio; ++i) {
@@ -194,12 +198,12 @@ int PasParametre(std::string_view camp, std::string_view increment, bool amunt,
     double pas = 0, valor = 0;
     if (calc.CalcularExpressio(increment, p, pas) != 0) return 1;
     if (calc.CalcularExpressio(camp, p, valor) != 0) return 1;
-    nouText = NumeroAText(amunt ? valor + pas : valor - pas);
+    nouText = NumeroATextFormula(amunt ? valor + pas : valor - pas);
     return 0;
 }
 
 std::string TitolCanviDeParametres(const ConjuntFuncions& cf, const TaulaMissatges& t) {
-    if (cf.NombreFuncions != 1) return {};
+    if (cf.NombreFuncions != 1) return std::string(t.Missatge(MissatgeCanviDeParametres));
     std::string majuscules = cf.FuncioUnica.Text;
     for (char& ch : majuscules) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
     return std::string(t.Missatge(MissatgeCanviDeParametres)) + " - f(x) = " +

@@ -78,7 +78,7 @@ int PasParametre(std::string_view camp, std::string_view increment, bool amunt,
 
 // The caption of the parameter dialog with one function defined: the title of
 // slot 250, " - f(x) = ", the function's text upper-cased with the parameters'
-// values substituted. Empty when NombreFuncions is not 1.
+// values substituted; with any other number of functions, the title alone.
 std::string TitolCanviDeParametres(const ConjuntFuncions& cf, const TaulaMissatges& t);
 
 } // namespace tracima

@@ -1,6 +1,8 @@
 #include "numeric/GraellaValors.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cmath>
 #include <vector>
 
 #include "text/Missatges.h"
@@ -115,8 +117,8 @@ void GraellaValors::Carregar(const TaulaTreball& taula) {
     const int n = std::clamp(taula.NombrePunts, 0, FilesGraella);
     for (int k = 0; k < n; ++k) {
         const auto i = static_cast<std::size_t>(k);
-        cel_[i][0] = NumeroAText(taula.ValorsX[i]);
-        cel_[i][1] = NumeroAText(taula.ValorsY[i]);
+        cel_[i][0] = NumeroATextFormula(taula.ValorsX[i]);
+        cel_[i][1] = NumeroATextFormula(taula.ValorsY[i]);
     }
     CursorDespresDeLesDades();
 }
@@ -138,13 +140,21 @@ int GraellaValors::Enganxar(std::string_view text) {
     if (text.empty()) return MissatgeCarpetaSenseText;
     Buidar();
     // Two lines per row are the most the alternating format can place.
-    const auto linies = Linies(text, 2 * FilesGraella);
+    auto linies = Linies(text, 2 * FilesGraella);
+    // Separators and blanks a spreadsheet leaves after the y column mean nothing
+    // (the one after a lone x stays: that row's y is empty).
+    for (std::string_view& l : linies)
+        while (!l.empty() && (l.back() == '\t' || l.back() == ';' || l.back() == ' ') &&
+               l.substr(0, l.size() - 1).find_first_of("\t;") != std::string_view::npos)
+            l.remove_suffix(1);
 
     bool ambTabuladors = true;
     for (std::size_t i = 0; i < linies.size() && i < FilesGraella; ++i) {
         const std::string_view l = linies[i];
         if (l.empty()) break;
-        const std::size_t tab = l.find('\t');
+        // A spreadsheet's columns: a TAB, or else a semicolon, between x and y.
+        std::size_t tab = l.find('\t');
+        if (tab == std::string_view::npos) tab = l.find(';');
         if (tab == std::string_view::npos) {
             ambTabuladors = false;
             break;
@@ -171,8 +181,8 @@ Refus GraellaValors::Llegir(int minimPunts, bool xCreixent, const Parametres& pa
         const auto& fila = cel_[static_cast<std::size_t>(r - 1)];
         if (fila[0].empty()) break;
         double x = 0, y = 0;
-        if (CalcularExpressio(fila[0], param, x) != 0) return {MissatgeErrorCella, {r, ColumnaX}};
-        if (CalcularExpressio(fila[1], param, y) != 0) return {MissatgeErrorCella, {r, ColumnaY}};
+        if (LlegirCella(fila[0], param, x) != 0) return {MissatgeErrorCella, {r, ColumnaX}};
+        if (LlegirCella(fila[1], param, y) != 0) return {MissatgeErrorCella, {r, ColumnaY}};
         const auto i = static_cast<std::size_t>(r - 1);
         llegida.ValorsX[i] = x;
         llegida.ValorsY[i] = y;
@@ -193,6 +203,55 @@ Refus GraellaValors::Llegir(int minimPunts, bool xCreixent, const Parametres& pa
     llegida.NombrePunts = n;
     taula = llegida;
     return {};
+}
+
+int LlegirCella(std::string_view text, const Parametres& param, double& valor) {
+    std::string_view t = text;
+    while (!t.empty() && t.front() == ' ')
+        t.remove_prefix(1);
+    while (!t.empty() && t.back() == ' ')
+        t.remove_suffix(1);
+    // A decimal number in scientific notation, as spreadsheets write them: digits,
+    // an optional decimal point ("." or ","), E or e, an optional sign, digits.
+    std::size_t i = 0;
+    const auto digits = [&t, &i] {
+        const std::size_t inici = i;
+        while (i < t.size() && t[i] >= '0' && t[i] <= '9')
+            ++i;
+        return i - inici;
+    };
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
+    std::size_t mantissa = digits();
+    if (i < t.size() && (t[i] == '.' || t[i] == ',')) {
+        ++i;
+        mantissa += digits();
+    }
+    if (mantissa > 0 && i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
+        ++i;
+        if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
+        if (digits() > 0 && i == t.size()) {
+            std::string numero(t.front() == '+' ? t.substr(1) : t);
+            for (char& c : numero)
+                if (c == ',') c = '.';
+            double v = 0;
+            const auto r = std::from_chars(numero.data(), numero.data() + numero.size(), v);
+            if (r.ec != std::errc() || r.ptr != numero.data() + numero.size() || !std::isfinite(v))
+                return 1;
+            valor = v;
+            return 0;
+        }
+    }
+    return CalcularExpressio(text, param, valor);
+}
+
+std::string TextRefus(const Refus& r, const GraellaValors& g, const TaulaMissatges& m) {
+    std::string text(m.Missatge(r.Missatge));
+    if (r.Missatge != MissatgeErrorCella) return text;
+    std::string cella = g.Text(r.Cursor.Fila, r.Cursor.Columna);
+    if (cella.size() > 40) cella = cella.substr(0, 40) + "...";
+    return text + " (" + std::string(m.Missatge(MissatgeFila)) + " " +
+           std::to_string(r.Cursor.Fila) + ", " + (r.Cursor.Columna == ColumnaX ? "X" : "F(x)") +
+           "): \"" + cella + "\"";
 }
 
 void DesarTaula(const TaulaTreball& taula, int valorReservat, FuncioNumerica& registre) {

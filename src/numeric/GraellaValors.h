@@ -9,6 +9,7 @@
 
 #include "engine/UnitCalcular.h"
 #include "numeric/FuncioNumerica.h"
+#include "text/Missatges.h"
 
 namespace tracima {
 
@@ -30,6 +31,11 @@ struct Refus {
     Cella Cursor;
     bool Acceptat() const { return Missatge == 0; }
 };
+
+// The value of a cell: a decimal number in scientific notation ("1.5E-3", "2e6",
+// as spreadsheets write them) is that number; any other text is a formula read
+// by CalcularExpressio (where E is a parameter). Returns 0, or the reader's code.
+int LlegirCella(std::string_view text, const Parametres& param, double& valor);
 
 class GraellaValors {
   public:
@@ -70,13 +76,14 @@ class GraellaValors {
     // "Enganxar" after its question (slot MissatgeEnganxarDades), with the clipboard's
     // text. Returns 0, or MissatgeCarpetaSenseText (226) for an empty text, which
     // changes nothing. Lines end at CR LF, LF or CR; reading stops at the first empty
-    // line. TAB-separated lines give the x cell (before the first TAB) and the y cell
-    // (the rest); if any of them has no TAB, every line is read in the alternating
-    // format instead (x, y, x, y, ...). Nothing goes past row 400.
+    // line; TABs, semicolons and blanks that end a line are dropped. Lines with a
+    // TAB (else a semicolon) give the x cell (before it) and the y cell (the rest);
+    // if any of them has neither, every line is read in the alternating format
+    // instead (x, y, x, y, ...). Nothing goes past row 400.
     int Enganxar(std::string_view text);
 
     // Reads the grid into `taula` as the dialogs' acceptance does: each cell through
-    // CalcularExpressio with `param`, rows from 1 to the first empty x cell, then
+    // LlegirCella with `param`, rows from 1 to the first empty x cell, then
     // every later cell empty, at least `minimPunts` points (2 interpolation, 3
     // regression), x strictly increasing when `xCreixent`. Returns the refusal
     // (228 cell error, 229 x not increasing, 231 isolated cell, 230 or 232 too few
@@ -97,5 +104,9 @@ class GraellaValors {
 // Steps that store an accepted table into a record: the extremes of points 1..n,
 // `valorReservat`, NombrePunts and all 400 entries of the table.
 void DesarTaula(const TaulaTreball& taula, int valorReservat, FuncioNumerica& registre);
+
+// The text of a refusal as the dialogs show it; a cell that does not read names
+// its row and column and quotes what it holds (its first 40 characters).
+std::string TextRefus(const Refus& r, const GraellaValors& g, const TaulaMissatges& m);
 
 } // namespace tracima

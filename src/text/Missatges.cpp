@@ -93,7 +93,16 @@ constexpr TextSlot TextosSlots[] = {
     {171, "Copiar  a la carpeta?", "¿Copiar en el portapapeles?"},
     {172, "Les funcions o els eixos han canviat des que es van desar. Vols desar els canvis?",
      "Las funciones o los ejes han cambiado desde que se guardaron. ¿Quieres guardar los cambios?"},
-    {173, "Mida de la imatge en píxels (amplada x alçada):", "Tamaño de la imagen en píxeles (ancho x alto):"},
+    {173, "Mida de la imatge en píxels (amplada x alçada):",
+     "Tamaño de la imagen en píxeles (ancho x alto):"},
+    {174, "La imatge ha de fer entre 1 i 8000 píxels d'amplada i d'alçada.",
+     "La imagen debe medir entre 1 y 8000 píxeles de ancho y de alto."},
+    {175,
+     "Un altre programa ha canviat el fitxer des que es va obrir o desar. Vols escriure-hi a "
+     "sobre?",
+     "Otro programa ha cambiado el archivo desde que se abrió o se guardó. ¿Quieres escribir "
+     "encima?"},
+    {176, "fila", "fila"},
     {178, "Origen eix X = ", "Origen eje X = "},
     {179, "Final eix X = ", "Final eje X    = "},
     {180, "Origen eix Y = ", "Origen eje Y = "},

@@ -82,6 +82,11 @@ constexpr int BaseCodisCompilacio = 110;
 constexpr int MissatgeCopiarALaCarpeta = 171;  // title of the regression equation box
 constexpr int MissatgeDesarCanvis = 172;       // unsaved work before it would be lost
 constexpr int MissatgeMidaImatge = 173;        // the size asked for an exported picture
+constexpr int MissatgeMidaImatgeLimits = 174;  // an exported picture's size out of range
+constexpr int MidaMaximaImatge = 8000;
+constexpr int MissatgeFitxerCanviat = 175; // the document's file changed since it was read
+constexpr int MissatgeFila = 176; // "fila", naming a row of the point grid         // pixels, each
+                                  // side, of an exported picture
 constexpr int MissatgeOrigenEixX = 178;        // "Origen eix X = "
 constexpr int MissatgeFinalEixX = 179;
 constexpr int MissatgeOrigenEixY = 180;

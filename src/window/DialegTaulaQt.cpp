@@ -47,12 +47,11 @@ DialegTaulaQt::DialegTaulaQt(const QString& nom, GraellaValors& model, EstatPrin
     columna->addStretch(1);
 
     opcions_ = new QHBoxLayout;
-    auto* esquerra = new QVBoxLayout;
-    esquerra->addWidget(graella_, 1);
-    esquerra->addLayout(opcions_);
+    // The buttons stand right beside the grid, whatever the width of the options.
     auto* dalt = new QHBoxLayout;
-    dalt->addLayout(esquerra, 1);
+    dalt->addWidget(graella_);
     dalt->addLayout(columna);
+    dalt->addStretch(1);
 
     QPushButton* acord = CrearBoto("BitBtnDAcord");
     acord->setDefault(true);
@@ -71,6 +70,7 @@ DialegTaulaQt::DialegTaulaQt(const QString& nom, GraellaValors& model, EstatPrin
 
     auto* capsa = new QVBoxLayout(this);
     capsa->addLayout(dalt, 1);
+    capsa->addLayout(opcions_);
     capsa->addLayout(botons_);
 }
 
@@ -78,6 +78,9 @@ QPushButton* DialegTaulaQt::CrearBoto(const char* nom) {
     auto* b = new QPushButton(this);
     b->setObjectName(QString::fromLatin1(nom));
     b->setAutoDefault(false);
+    // A button reached by its access key leaves the cell being typed into open:
+    // it is stored before the button acts.
+    connect(b, &QPushButton::clicked, graella_, &GraellaValorsQt::AcabarEdicio);
     return b;
 }
 
@@ -118,7 +121,9 @@ void DialegTaulaQt::MostrarMissatge(int slot) {
 void DialegTaulaQt::MostrarRefus(const Refus& r) {
     model_.FixarCursor(r.Cursor);
     graella_->Refrescar();
-    MostrarMissatge(r.Missatge);
+    serveis_.MostrarMissatge(this, Text(estat_.Missatges.TitolPrograma()),
+                             QString::fromStdString(TextRefus(r, model_, estat_.Missatges)),
+                             IconaMissatge::Informacio);
     graella_->setFocus();
 }
 

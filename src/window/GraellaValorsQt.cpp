@@ -1,5 +1,6 @@
 #include "window/GraellaValorsQt.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 
@@ -18,12 +19,13 @@ GraellaValorsQt::GraellaValorsQt(GraellaValors& model, QWidget* pare)
     setSelectionMode(QAbstractItemView::ContiguousSelection);
     setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
                     QAbstractItemView::EditKeyPressed);
-    setTabKeyNavigation(true);
+    // Tab and Shift+Tab leave the grid for the dialog's buttons.
+    setTabKeyNavigation(false);
     for (int r = 0; r < FilesGraella; ++r)
         for (int c = 0; c < 2; ++c) setItem(r, c, new QTableWidgetItem);
     connect(this, &QTableWidget::itemChanged, this, &GraellaValorsQt::CellaCanviada);
     connect(this, &QTableWidget::currentCellChanged, this, [this](int fila, int columna) {
-        if (!refrescant_ && fila >= 0 && columna >= 0) model_.FixarCursor({fila + 1, columna + 1});
+        if (!movent_ && fila >= 0 && columna >= 0) model_.FixarCursor({fila + 1, columna + 1});
     });
     // The model is not read here: a dialog may hand over a model it has not built
     // yet. The cells are filled by Refrescar, before each showing.
@@ -42,30 +44,31 @@ void GraellaValorsQt::Refrescar() {
 }
 
 void GraellaValorsQt::MostrarCursor() {
-    refrescant_ = true;
+    movent_ = true;
     const Cella c = model_.Cursor();
     setCurrentCell(c.Fila - 1, c.Columna - 1);
     scrollToItem(item(c.Fila - 1, c.Columna - 1));
-    refrescant_ = false;
+    movent_ = false;
 }
 
 void GraellaValorsQt::DesarCursor() {
+    AcabarEdicio();
     if (currentRow() >= 0 && currentColumn() >= 0) model_.FixarCursor({currentRow() + 1, currentColumn() + 1});
 }
 
-void GraellaValorsQt::CellaCanviada(QTableWidgetItem* cella) {
-    if (refrescant_ || cella == nullptr) return;
-    model_.FixarText(cella->row() + 1, cella->column() + 1, cella->text().toStdString());
+void GraellaValorsQt::AcabarEdicio() {
+    // The cell being typed into is the focused editor inside the grid.
+    QWidget* editor = QApplication::focusWidget();
+    if (state() != QAbstractItemView::EditingState || editor == nullptr || !isAncestorOf(editor))
+        return;
+    commitData(editor);
+    closeEditor(editor, QAbstractItemDelegate::NoHint);
 }
 
-void GraellaValorsQt::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
-    QTableWidget::closeEditor(editor, hint);
-    // Enter that ends an edit moves on as "Següent".
-    if (hint == QAbstractItemDelegate::SubmitModelCache) {
-        DesarCursor();
-        model_.Seguent();
-        MostrarCursor();
-    }
+void GraellaValorsQt::CellaCanviada(QTableWidgetItem* cella) {
+    // Every text that reaches a cell is stored, however the cell was left.
+    if (refrescant_ || cella == nullptr) return;
+    model_.FixarText(cella->row() + 1, cella->column() + 1, cella->text().toStdString());
 }
 
 void GraellaValorsQt::keyPressEvent(QKeyEvent* e) {
@@ -80,6 +83,7 @@ void GraellaValorsQt::keyPressEvent(QKeyEvent* e) {
     switch (e->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
+        // Also the Enter that ends typing into a cell: stored, then one step on.
         DesarCursor();
         model_.Seguent();
         MostrarCursor();

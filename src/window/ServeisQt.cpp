@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QMimeData>
@@ -29,10 +30,20 @@ struct TextsBotons {
     const char *si, *no, *dacord, *cancelar;
 };
 // (The Cancel button of a box is named as the program's cancel buttons are.)
-constexpr TextsBotons Botons[] = {{"Sí", "No", "D'acord", "Cancel.lar"},
-                                  {"Sí", "No", "Aceptar", "Cancelar"}};
+constexpr TextsBotons Botons[] = {{"&Sí", "&No", "D'acord", "&Cancel.lar"},
+                                  {"&Sí", "&No", "Aceptar", "&Cancelar"}};
+
+// A box at least as wide as its title, which the window manager would cut.
+void AmpleDelTitol(QMessageBox& caixa) {
+    if (auto* graella = qobject_cast<QGridLayout*>(caixa.layout())) {
+        const int amplada = caixa.fontMetrics().horizontalAdvance(caixa.windowTitle()) + 140;
+        graella->addItem(new QSpacerItem(amplada, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                         graella->rowCount(), 0, 1, graella->columnCount());
+    }
+}
 
 void TraduirBotons(QMessageBox& caixa, const TextsBotons& t) {
+    AmpleDelTitol(caixa);
     const std::pair<QMessageBox::StandardButton, const char*> botons[] = {
         {QMessageBox::Yes, t.si}, {QMessageBox::No, t.no}, {QMessageBox::Ok, t.dacord},
         {QMessageBox::Cancel, t.cancelar}};

@@ -79,8 +79,8 @@ void TFormCanviDeParametres::showEvent(QShowEvent* e) {
 }
 
 void TFormCanviDeParametres::ActualitzarTitol() {
-    const std::string titol = TitolCanviDeParametres(estat_.Funcions, estat_.Missatges);
-    if (!titol.empty()) setWindowTitle(QString::fromStdString(titol));
+    setWindowTitle(
+        QString::fromStdString(TitolCanviDeParametres(estat_.Funcions, estat_.Missatges)));
 }
 
 void TFormCanviDeParametres::CampCanviat(int i) {

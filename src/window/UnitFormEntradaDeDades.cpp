@@ -2,6 +2,7 @@
 
 #include "functionset/AjudaFormules.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -37,6 +38,9 @@ QComboBox* CrearCaixaEditable(QWidget* pare, const QString& nom) {
     // What is typed stays as typed: no completion from the list.
     caixa->setCompleter(nullptr);
     caixa->setMaxVisibleItems(20);
+    // Long entries of the list scroll instead of being cut.
+    caixa->view()->setTextElideMode(Qt::ElideNone);
+    caixa->view()->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     caixa->lineEdit()->setObjectName(nom + QStringLiteral("Text"));
     return caixa;
 }
@@ -89,6 +93,8 @@ TFormEntradaDeDades::TFormEntradaDeDades(EstatPrincipal& estat, Serveis& serveis
     botoIniciarEixos_->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
     botoFuncioNumerica_ = boto("BitBtnFuncioNumerica");
     botoFuncioNumerica_->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+    botoIniciarEixos_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_E));
+    botoFuncioNumerica_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_M));
     QPushButton* ajuda = boto("BitBtnAjuda");
     connect(acord, &QPushButton::clicked, this, &TFormEntradaDeDades::BitBtnAcordClick);
     connect(cancelar, &QPushButton::clicked, this, &TFormEntradaDeDades::BitBtnCancelarClick);
@@ -139,10 +145,9 @@ void TFormEntradaDeDades::FixarTextEix(int caixa, const std::string& text) {
 }
 
 void TFormEntradaDeDades::GuardarCopies() {
-    for (int i = 0; i < NombreSlotsFuncio; ++i) {
-        const FuncioNumerica& f = estat_.Funcions.Slots[static_cast<std::size_t>(i)].Numerica;
-        copies_[static_cast<std::size_t>(i)] = {f.EquacioRegressio, f.CoeficientCorrelacio, f.TipusRegressio};
-    }
+    for (int i = 0; i < NombreSlotsFuncio; ++i)
+        copies_[static_cast<std::size_t>(i)] =
+            estat_.Funcions.Slots[static_cast<std::size_t>(i)].Numerica;
 }
 
 void TFormEntradaDeDades::showEvent(QShowEvent* e) {
@@ -150,9 +155,12 @@ void TFormEntradaDeDades::showEvent(QShowEvent* e) {
     if (const QScreen* pantalla = screen())
         move(pantalla->availableGeometry().center() - QPoint(width() / 2, height() / 2));
     const TextsBotons& t = Botons[estat_.Missatges.LlenguaDelsTextos() == Llengua::Castella ? 1 : 0];
-    botoIniciarEixos_->setToolTip(QString::fromUtf8(t.iniciarEixos));
+    // The picture buttons have no text to underline a letter in: Alt+E and Alt+M
+    // reach them, as their tooltips say.
+    botoIniciarEixos_->setToolTip(QString::fromUtf8(t.iniciarEixos) + QStringLiteral(" (Alt+E)"));
     botoIniciarEixos_->setAccessibleName(QString::fromUtf8(t.iniciarEixos));
-    botoFuncioNumerica_->setToolTip(QString::fromUtf8(t.funcioNumerica));
+    botoFuncioNumerica_->setToolTip(QString::fromUtf8(t.funcioNumerica) +
+                                    QStringLiteral(" (Alt+M)"));
     botoFuncioNumerica_->setAccessibleName(QString::fromUtf8(t.funcioNumerica));
     funcions_[0]->setFocus();
 }
@@ -178,14 +186,16 @@ void TFormEntradaDeDades::BitBtnAcordClick() {
 }
 
 void TFormEntradaDeDades::BitBtnCancelarClick() {
-    for (int i = 0; i < NombreSlotsFuncio; ++i) {
-        FuncioNumerica& f = estat_.Funcions.Slots[static_cast<std::size_t>(i)].Numerica;
-        const Copia& c = copies_[static_cast<std::size_t>(i)];
-        f.EquacioRegressio = c.EquacioRegressio;
-        f.CoeficientCorrelacio = c.CoeficientCorrelacio;
-        f.TipusRegressio = c.TipusRegressio;
-    }
     reject();
+}
+
+void TFormEntradaDeDades::reject() {
+    // Cancel (or Escape) puts back every numeric record as it was at the opening:
+    // a table accepted meanwhile must not be drawn with the old equation.
+    for (int i = 0; i < NombreSlotsFuncio; ++i)
+        estat_.Funcions.Slots[static_cast<std::size_t>(i)].Numerica =
+            copies_[static_cast<std::size_t>(i)];
+    QDialog::reject();
 }
 
 void TFormEntradaDeDades::BitBtnIniciarEixosClick() {

@@ -36,9 +36,10 @@ class TFormEntradaDeDades : public QDialog {
     // The axis values of the last successful validation.
     const ValidacioEntrada& Validacio() const { return validacio_; }
 
-    // The regression text, correlation and model of the six functions, which the
-    // Cancel button puts back (the opener takes them before each opening).
+    // The numeric records of the six functions (table, model, equation, options),
+    // which Cancel and Escape put back (the opener takes them before each opening).
     void GuardarCopies();
+    void reject() override;
 
     // The numeric-function sequence, run by its button (nothing while unset).
     std::function<void()> EnFuncioNumerica;
@@ -52,17 +53,11 @@ class TFormEntradaDeDades : public QDialog {
     void showEvent(QShowEvent* e) override;
 
   private:
-    struct Copia {
-        std::string EquacioRegressio;
-        double CoeficientCorrelacio = 0;
-        int TipusRegressio = 1;
-    };
-
     EstatPrincipal& estat_;
     Serveis& serveis_;
     Calculador calc_;
     ValidacioEntrada validacio_;
-    std::array<Copia, NombreSlotsFuncio> copies_;
+    std::array<FuncioNumerica, NombreSlotsFuncio> copies_{};
     std::array<QComboBox*, NombreCaixesEix> eixos_{};
     std::array<QComboBox*, NombreSlotsFuncio> funcions_{};
     QPushButton* botoIniciarEixos_ = nullptr;

@@ -1,6 +1,7 @@
 #include "window/UnitFormIntegrals.h"
 
 #include <QFrame>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,32 +12,43 @@ TFormIntegrals::TFormIntegrals(Validador validar, QWidget* pare)
     : QDialog(pare, Qt::Dialog | Qt::FramelessWindowHint), validar_(std::move(validar)) {
     setObjectName(QStringLiteral("FormIntegrals"));
     setModal(true);
-    setFixedSize(449, 35);
     auto* panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("Panel1"));
     panel->setFrameShape(QFrame::Panel);
     panel->setFrameShadow(QFrame::Raised);
-    panel->setGeometry(0, 0, 449, 35);
-    auto camp = [panel](const char* nomEtiqueta, const char* nom, int xEtiqueta, int x) {
+    // The bar fits its labels in every language: a row that sizes the dialog.
+    auto* fora = new QHBoxLayout(this);
+    fora->setContentsMargins(0, 0, 0, 0);
+    fora->setSizeConstraint(QLayout::SetFixedSize);
+    fora->addWidget(panel);
+    auto* fila = new QHBoxLayout(panel);
+    fila->setContentsMargins(6, 4, 8, 4);
+    fila->setSpacing(6);
+    auto camp = [panel, fila](const char* nomEtiqueta, const char* nom) {
         auto* etiqueta = new QLabel(panel);
         etiqueta->setObjectName(QString::fromLatin1(nomEtiqueta));
-        etiqueta->setGeometry(xEtiqueta, 10, x - xEtiqueta - 2, 17);
         auto* edit = new QLineEdit(panel);
         edit->setObjectName(QString::fromLatin1(nom));
-        edit->setGeometry(x, 7, 81, 21);
+        edit->setFixedWidth(81);
         etiqueta->setBuddy(edit);
+        fila->addWidget(etiqueta);
+        fila->addWidget(edit);
         return edit;
     };
-    inicial_ = camp("LabelInicial", "EditInicial", 4, 48);
-    final_ = camp("LabelFinal", "EditFinal", 134, 176);
+    inicial_ = camp("LabelInicial", "EditInicial");
+    fila->addSpacing(6);
+    final_ = camp("LabelFinal", "EditFinal");
+    fila->addSpacing(6);
     auto* continuar = new QPushButton(panel);
     continuar->setObjectName(QStringLiteral("BitBtnContinuar"));
-    continuar->setGeometry(264, 5, 81, 25);
+    continuar->setFixedSize(81, 25);
     continuar->setDefault(true);
     auto* cancelar = new QPushButton(panel);
     cancelar->setObjectName(QStringLiteral("BitBtn2"));
-    cancelar->setGeometry(352, 5, 81, 25);
+    cancelar->setFixedSize(81, 25);
     cancelar->setAutoDefault(false);
+    fila->addWidget(continuar);
+    fila->addWidget(cancelar);
     connect(continuar, &QPushButton::clicked, this, &TFormIntegrals::BitBtnContinuarClick);
     connect(cancelar, &QPushButton::clicked, this, &QDialog::reject);
 }

@@ -17,10 +17,12 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLibraryInfo>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
@@ -57,9 +59,13 @@ void FixarTitol(QObject* objecte, const QString& text) {
         QString nom = text;
         nom.remove(QRegularExpression(QStringLiteral("&(?!&)")));
         widget->setAccessibleName(nom);
-        // A box is named by its label.
-        if (auto* etiqueta = qobject_cast<QLabel*>(widget); etiqueta && etiqueta->buddy())
+        // A box is named by its label (an editable drop-down box and its text too).
+        if (auto* etiqueta = qobject_cast<QLabel*>(widget); etiqueta && etiqueta->buddy()) {
             etiqueta->buddy()->setAccessibleName(nom);
+            if (auto* caixa = qobject_cast<QComboBox*>(etiqueta->buddy());
+                caixa && caixa->lineEdit())
+                caixa->lineEdit()->setAccessibleName(nom);
+        }
     }
 }
 
@@ -344,7 +350,15 @@ void TFormPrincipal::AplicarDisponibilitat() {
 }
 
 void TFormPrincipal::ColocarLimitsInicials() {
-    if (isMaximized() || isFullScreen()) showNormal();
+    if (isMaximized() || isFullScreen()) {
+        showNormal();
+        // The restored window's frame differs from the maximised one's and is
+        // known only once the window manager has restored it: placed again then.
+        for (int espera : {50, 200, 500})
+            QTimer::singleShot(espera, this, [this] {
+                if (!isMaximized() && !isFullScreen()) ColocarLimitsInicials();
+            });
+    }
     // The bounds are the outer size; the frame is known once the window is shown.
     QMargins marc;
     if (windowHandle() && isVisible()) marc = windowHandle()->frameMargins();
@@ -367,14 +381,18 @@ void TFormPrincipal::showEvent(QShowEvent* e) {
 }
 
 void TFormPrincipal::closeEvent(QCloseEvent* e) {
-    // FormClose: stop a running scan, keep unsaved work if the person wants it,
-    // and remember the language; a failed write is not reported.
-    estat_.Resultats.AturarCalcul = true;
-    AturarCalculEnMarxa();
+    // FormClose: keep unsaved work if the person wants it, then stop a running
+    // scan and remember the language; a failed write is not reported. A traced
+    // scan waits while the question is open and goes on if the window stays.
+    const bool tracant = timerTracat_->isActive();
+    timerTracat_->stop();
     if (!PotDeixarElDocument()) {
+        if (tracant && pas_) timerTracat_->start(IntervalTracat);
         e->ignore();
         return;
     }
+    estat_.Resultats.AturarCalcul = true;
+    AturarCalculEnMarxa();
     EscriureLlenguaConfiguracio(ValorLlenguaConfiguracio());
     e->accept();
 }

@@ -250,6 +250,9 @@ class TFormPrincipal : public QMainWindow,
     LlencBuit llencDiferit_;            // what a deferred scan draws on
     std::map<std::string, std::string, std::less<>> textsDemanats_; // by box title
     std::string textDesat_; // the document text last read or written
+    QString segellDesat_;   // its file's time and size then (empty: no file)
+    // The modification time and size of a file, as text; empty when it does not exist.
+    static QString SegellFitxer(const QString& fitxer);
     QTranslator traduccioQt_;
     PanellPunt panell_;
     Calculador calcPunt_;

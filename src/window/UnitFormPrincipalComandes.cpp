@@ -114,8 +114,9 @@ void TFormPrincipal::AplicarTextosDeLesCaixes() {
 void TFormPrincipal::MenuSortirClick() { close(); }
 
 void TFormPrincipal::FuncioNumericaClick() {
-    QuinaEsNumerica()->exec();
-    if (!CalPreguntarExtrems(estat_.Numerica)) return;
+    // Cancel in the chooser changes nothing: no question on the axes either.
+    if (QuinaEsNumerica()->exec() != QDialog::Accepted || !CalPreguntarExtrems(estat_.Numerica))
+        return;
     const int i = std::clamp(estat_.Numerica.FuncioTriada, 1, NombreSlotsFuncio) - 1;
     const ExtremsSuggerits e = SuggerirExtremsEixos(estat_.Funcions.Slots[static_cast<std::size_t>(i)].Numerica);
     // The text's line breaks are LF CR pairs; on screen they are plain line breaks.
@@ -126,10 +127,10 @@ void TFormPrincipal::FuncioNumericaClick() {
     if (!serveis_.Preguntar(entrada, QString::fromUtf8(titol.data(), static_cast<qsizetype>(titol.size())), text,
                             IconaMissatge::Exclamacio))
         return;
-    entrada->FixarTextEix(CaixaOEX, NumeroAText(e.OrigenX));
-    entrada->FixarTextEix(CaixaFEX, NumeroAText(e.FinalX));
-    entrada->FixarTextEix(CaixaOEY, NumeroAText(e.OrigenY));
-    entrada->FixarTextEix(CaixaFEY, NumeroAText(e.FinalY));
+    entrada->FixarTextEix(CaixaOEX, NumeroATextFormula(e.OrigenX));
+    entrada->FixarTextEix(CaixaFEX, NumeroATextFormula(e.FinalX));
+    entrada->FixarTextEix(CaixaOEY, NumeroATextFormula(e.OrigenY));
+    entrada->FixarTextEix(CaixaFEY, NumeroATextFormula(e.FinalY));
 }
 
 void TFormPrincipal::MenuNomsPuntsClick() {

@@ -8,6 +8,7 @@
 #include "window/UnitFormEntradaDeDades.h"
 
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -34,7 +35,17 @@ std::string TFormPrincipal::TextDocumentActual() const {
 
 bool TFormPrincipal::HiHaCanvisSenseDesar() const { return TextDocumentActual() != textDesat_; }
 
-void TFormPrincipal::MarcarDesat() { textDesat_ = TextDocumentActual(); }
+void TFormPrincipal::MarcarDesat() {
+    textDesat_ = TextDocumentActual();
+    segellDesat_ = SegellFitxer(QFile::decodeName(estat_.NomDocument.c_str()));
+}
+
+QString TFormPrincipal::SegellFitxer(const QString& fitxer) {
+    const QFileInfo info(fitxer);
+    if (!info.exists()) return {};
+    return QString::number(info.lastModified().toMSecsSinceEpoch()) + QLatin1Char('/') +
+           QString::number(info.size());
+}
 
 bool TFormPrincipal::PotDeixarElDocument() {
     if (!HiHaCanvisSenseDesar()) return true;
@@ -66,6 +77,16 @@ bool TFormPrincipal::LlegirDocumentFinestra(const QString& fitxer) {
 }
 
 bool TFormPrincipal::DesarDocumentA(const QString& fitxer) {
+    // Another program changed the document's file since it was read or written:
+    // it is not written over without asking.
+    const TaulaMissatges& m = estat_.Missatges;
+    if (QFile::encodeName(fitxer).toStdString() == estat_.NomDocument && !segellDesat_.isEmpty()) {
+        const QString segell = SegellFitxer(fitxer);
+        if (!segell.isEmpty() && segell != segellDesat_ &&
+            !serveis_.Preguntar(this, Text(m.TitolPrograma()),
+                                Text(m.Missatge(MissatgeFitxerCanviat)), IconaMissatge::Exclamacio))
+            return false;
+    }
     if (DesarDocument(QFile::encodeName(fitxer).toStdString(), estat_.Funcions) != 0) {
         MostrarMissatge(estat_.Missatges.Missatge(MissatgeNoPucDesar));
         return false;

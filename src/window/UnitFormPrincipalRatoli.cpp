@@ -139,6 +139,16 @@ bool TFormPrincipal::eventFilter(QObject* objecte, QEvent* e) {
             PanelPas(tecla == Qt::Key_Up);
             return true;
         }
+        if (tecla == Qt::Key_Escape) {
+            PanelCancelar();
+            return true;
+        }
+    }
+    // With nothing selected in the x box, Ctrl+C is the menu's: it copies the graph.
+    if (objecte == editX_ && e->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent*>(e)->matches(QKeySequence::Copy) && !editX_->hasSelectedText()) {
+        e->ignore();
+        return true;
     }
     return QMainWindow::eventFilter(objecte, e);
 }

@@ -62,11 +62,16 @@ void TFormPrincipal::MenuExportarImatgeClick() {
     const TaulaMissatges& m = estat_.Missatges;
     if (!DemanarValor(m.TitolPrograma(), m.Missatge(MissatgeMidaImatge), text)) return;
     const QRegularExpressionMatch mida =
-        QRegularExpression(QStringLiteral("^\\s*(\\d{1,4})\\s*[xX×]\\s*(\\d{1,4})\\s*$")).match(QString::fromStdString(text));
+        QRegularExpression(QStringLiteral("^\\s*(\\d{1,9})\\s*[xX×]\\s*(\\d{1,9})\\s*$"))
+            .match(QString::fromStdString(text));
     const int amplada = mida.hasMatch() ? mida.captured(1).toInt() : 0;
     const int alcada = mida.hasMatch() ? mida.captured(2).toInt() : 0;
-    if (amplada < 1 || alcada < 1 || amplada > 8000 || alcada > 8000) {
+    if (!mida.hasMatch()) {
         MostrarMissatge(m.Missatge(MissatgeValorNoNumeric));
+        return;
+    }
+    if (amplada < 1 || alcada < 1 || amplada > MidaMaximaImatge || alcada > MidaMaximaImatge) {
+        MostrarMissatge(m.Missatge(MissatgeMidaImatgeLimits));
         return;
     }
     ExportarImatge(fitxer, QSize(amplada, alcada));

@@ -116,6 +116,11 @@ void TFormPrincipal::keyPressEvent(QKeyEvent* e) {
         r.PausaDemanada = true;
         return;
     }
+    // Escape is the point panel's Cancel.lar.
+    if (e->key() == Qt::Key_Escape && panell_.Visible && !CalculEnMarxa()) {
+        PanelCancelar();
+        return;
+    }
     QMainWindow::keyPressEvent(e);
 }
 

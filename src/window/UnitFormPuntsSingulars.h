@@ -1,11 +1,14 @@
 // The pause dialog of the traced analyses ("Punts Singulars"): the status text
 // of the point found (or of the column where Escape paused), "Continuar" and
-// "Cancel.lar"; it places itself in the lower-left corner of the main window.
+// "Cancel.lar"; it grows to show the whole text and places itself in the
+// lower-left corner of the main window. It has no minimise or maximise button.
 #pragma once
 
 #include <QDialog>
 
+class QFrame;
 class QLabel;
+class QPushButton;
 
 namespace tracima {
 
@@ -18,10 +21,16 @@ class TFormPuntsSingulars : public QDialog {
     bool Preguntar(const QString& text);
 
   protected:
+    void changeEvent(QEvent* e) override;
     void showEvent(QShowEvent* e) override;
 
   private:
+    void Ajustar();
+
+    QFrame* panel_ = nullptr;
     QLabel* labelX_ = nullptr;
+    QPushButton* continuar_ = nullptr;
+    QPushButton* cancelar_ = nullptr;
 };
 
 } // namespace tracima

@@ -5,6 +5,7 @@
 
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -22,8 +23,11 @@ TFormUnaFuncio::TFormUnaFuncio(EstatPrincipal& estat, Serveis& serveis, TFormEnt
     comboBoxFuncio_->setAccessibleName(QStringLiteral("Funció"));
     editUnaFuncio_ = CrearCaixaEditable(this, QStringLiteral("EditUnaFuncio"));
     for (const std::string& e : ExemplesUnaFuncio()) editUnaFuncio_->addItem(QString::fromStdString(e));
-    editUnaFuncio_->setMinimumWidth(320);
+    // As wide as a usual formula; the long examples scroll in the list.
+    editUnaFuncio_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    editUnaFuncio_->setMinimumContentsLength(32);
     editUnaFuncio_->setAccessibleName(QStringLiteral("Fórmula"));
+    editUnaFuncio_->lineEdit()->setAccessibleName(QStringLiteral("Fórmula"));
     auto* continuar = new QPushButton(this);
     continuar->setObjectName(QStringLiteral("BitBtnContinuar"));
     continuar->setDefault(true);
@@ -51,6 +55,12 @@ TFormUnaFuncio::TFormUnaFuncio(EstatPrincipal& estat, Serveis& serveis, TFormEnt
 
 void TFormUnaFuncio::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
+    // Over the main window.
+    if (const QWidget* principal = parentWidget()) {
+        QRect r = frameGeometry();
+        r.moveCenter(principal->frameGeometry().center());
+        move(r.topLeft());
+    }
     LlegirFuncio();
     editUnaFuncio_->setFocus();
 }

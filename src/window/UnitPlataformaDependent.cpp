@@ -10,6 +10,8 @@
 #include <QStringDecoder>
 #include <QWidget>
 
+#include <optional>
+
 namespace tracima {
 namespace {
 
@@ -125,20 +127,58 @@ std::string NetejarOrdre(std::string ordre) {
     return ordre;
 }
 
-std::string LlegirAssociacio(std::string_view extensio) {
-    const QString id =
-        Valor(Linies(CarpetaConfiguracio() + QStringLiteral("/mimeapps.list")), QStringLiteral("Default Applications"),
-              TipusMime(extensio))
-            .section(QLatin1Char(';'), 0, 0)
-            .trimmed();
-    if (id.isEmpty() || id.contains(QLatin1Char('/'))) return {};
-    QStringList carpetes{CarpetaDades()};
-    const QString sistema = qEnvironmentVariable("XDG_DATA_DIRS", QStringLiteral("/usr/local/share:/usr/share"));
-    carpetes += sistema.split(QLatin1Char(':'), Qt::SkipEmptyParts);
-    for (const QString& carpeta : carpetes) {
+namespace {
+
+QStringList CarpetesXdg(const char* variable, const QString& perDefecte) {
+    return qEnvironmentVariable(variable, perDefecte).split(QLatin1Char(':'), Qt::SkipEmptyParts);
+}
+
+// The command of an installed desktop entry (user's first, then the system's), cleaned.
+std::optional<std::string> OrdreDeLEntrada(const QString& id, const QStringList& carpetesDades) {
+    if (id.isEmpty() || id.contains(QLatin1Char('/'))) return std::nullopt;
+    for (const QString& carpeta : carpetesDades) {
         const QString entrada = carpeta + QStringLiteral("/applications/") + id;
-        if (!QFileInfo::exists(entrada)) continue;
-        return NetejarOrdre(Valor(Linies(entrada), QStringLiteral("Desktop Entry"), QStringLiteral("Exec")).toStdString());
+        if (QFileInfo::exists(entrada))
+            return NetejarOrdre(
+                Valor(Linies(entrada), QStringLiteral("Desktop Entry"), QStringLiteral("Exec"))
+                    .toStdString());
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::string LlegirAssociacio(std::string_view extensio) {
+    // The association as the desktop resolves it: the defaults of every
+    // mimeapps.list, the user's before the system's, then any installed desktop
+    // entry that handles the type.
+    const QString tipus = TipusMime(extensio);
+    const QStringList carpetesDades =
+        QStringList{CarpetaDades()} +
+        CarpetesXdg("XDG_DATA_DIRS", QStringLiteral("/usr/local/share:/usr/share"));
+    QStringList llistes{CarpetaConfiguracio() + QStringLiteral("/mimeapps.list")};
+    for (const QString& c : CarpetesXdg("XDG_CONFIG_DIRS", QStringLiteral("/etc/xdg")))
+        llistes << c + QStringLiteral("/mimeapps.list");
+    for (const QString& c : carpetesDades)
+        llistes << c + QStringLiteral("/applications/mimeapps.list");
+    for (const QString& llista : llistes) {
+        const QString ids = Valor(Linies(llista), QStringLiteral("Default Applications"), tipus);
+        for (const QString& id : ids.split(QLatin1Char(';'), Qt::SkipEmptyParts))
+            if (const auto ordre = OrdreDeLEntrada(id.trimmed(), carpetesDades)) return *ordre;
+    }
+    for (const QString& carpeta : carpetesDades) {
+        const QDir aplicacions(carpeta + QStringLiteral("/applications"));
+        for (const QString& id :
+             aplicacions.entryList({QStringLiteral("*.desktop")}, QDir::Files, QDir::Name)) {
+            const QStringList linies = Linies(aplicacions.filePath(id));
+            const QStringList tipusEntrada =
+                Valor(linies, QStringLiteral("Desktop Entry"), QStringLiteral("MimeType"))
+                    .split(QLatin1Char(';'), Qt::SkipEmptyParts);
+            if (tipusEntrada.contains(tipus))
+                return NetejarOrdre(
+                    Valor(linies, QStringLiteral("Desktop Entry"), QStringLiteral("Exec"))
+                        .toStdString());
+        }
     }
     return {};
 }

@@ -29,9 +29,10 @@ void FixarSempreVisible(QWidget* finestra, bool sempreVisible);
 // Desktop registration of a document extension, per user, the freedesktop way:
 // a MIME type application/x-<program> with the glob "*.<extension>", a desktop
 // entry that runs the program with "%f", and the default in mimeapps.list.
-// The command registered as the default for the extension's files, cleaned
-// (from the first "%" on removed, quotes and blanks around removed); empty when
-// there is none.
+// The command that opens the extension's files as the desktop resolves it (the
+// defaults of the user's and the system's mimeapps.list, then any installed
+// desktop entry of the type), cleaned (from the first "%" on removed, quotes and
+// blanks around removed); empty when there is none.
 std::string LlegirAssociacio(std::string_view extensio);
 // Registers `programa` (a path) for the extension's files. Returns 0, or 1 when
 // a file could not be written (the caller ignores it).

@@ -5,7 +5,6 @@
 #include "engine/UnitTools.h"
 
 #include <QApplication>
-#include <QLocale>
 #include <QTimer>
 
 #include <cstdio>
@@ -52,9 +51,6 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     qInstallMessageHandler(nullptr);
     QApplication::setApplicationName(QStringLiteral("Tracima"));
-
-    const QString separador = QLocale::system().decimalPoint();
-    if (!separador.isEmpty()) tracima::EstablirSeparadorDecimal(separador.at(0).toLatin1());
 
     tracima::ServeisQt serveis;
     tracima::TFormPrincipal finestra(serveis);

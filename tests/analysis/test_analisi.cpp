@@ -372,6 +372,15 @@ TEST(Tracat, EscapePausaIAturarNoTanca) {
     EXPECT_EQ(e.Pas(), ResultatPas::Aturat);
     EXPECT_EQ(std::tuple(b.resultats.TextEstat, b.finestra.titol, b.resultats.Corba.CorbaParcial),
               std::tuple(estat, "Funció derivada", true)); // no closing steps
+    // Cancel.lar in that pause leaves no tracing line or tangent among the results.
+    Banc c(quadrat, true, eixos15);
+    EscombratFuncio f(c.Context());
+    ASSERT_EQ(c.Iniciar(f, AnalisiDerivada), 0);
+    FinsA(f, 339);
+    c.resultats.PausaDemanada = true;
+    c.finestra.respostes = {false};
+    EXPECT_EQ(std::pair(f.Pas(), c.resultats.Segments.nombre),
+              std::pair(ResultatPas::Cancellat, 0));
 }
 
 // The definite integral changes sign with its limits; line integral and area swap them.

@@ -102,10 +102,14 @@ TEST(Analitzar, SortidaExacta) {
          "missatge: Valor final de la x massa gran.\nestat: \n"},
         // 1/6 less the trapezoids' h^2/6 on columns 0.025 wide.
         {"area x^2 x --limits 0 1", "estat: Àrea entre 0 i 1 = 0.166562\n"},
-        // The limit check shows the bar again: the second answer is a cancel.
+        // The limit check shows the bar again (the second answer is a cancel); a
+        // refused start has no value: the status says the refusal.
         {"area ln(x) x --limits -1 1 --idioma es",
          "missatge: La primera función NO está definida para el valor x inicial\n"
-         "estat: Área entre -1 i 1 = 0\n"},
+         "estat: La primera función NO está definida para el valor x inicial\n"},
+        {"integral-definida 1/x --limits 0 1",
+         "missatge: La funció NO està definida pel valor de la x inicial.\n"
+         "estat: La funció NO està definida pel valor de la x inicial.\n"},
         {"integral-definida 1", "estat: \n"},
         // Column 350 falls on x = 0.5: an exact cut; low precision writes a comma.
         {"talls x -x+1 --eixos -5 5 -5 5", "0,5\t0,5\nestat: Punts de tall\n"},

@@ -408,11 +408,21 @@ TEST_F(Fitxers, FailedSavesLeaveTheOldFileIntact) {
     EXPECT_EQ(NombreFitxers(), 1u);
 }
 
+// A folder that takes no new file: a new document cannot be saved there, an
+// existing writable one is written in place.
 TEST_F(Fitxers, SavingInAReadOnlyFolderFails) {
     fs::create_directory(dir_ / "nomesLectura");
+    const std::string existent = Escriure("nomesLectura/vell.trc", "vell");
     fs::permissions(dir_ / "nomesLectura", fs::perms::owner_read | fs::perms::owner_exec);
     if (std::ofstream(Cami("nomesLectura/prova")).good()) GTEST_SKIP() << "running as root";
     EXPECT_EQ(DesarDocument(Cami("nomesLectura/e.trc"), ConjuntFuncions{}), MissatgeNoPucDesar);
+    ConjuntFuncions cf;
+    cf.Slots[1].Text = "x^2";
+    Calculador calc;
+    ASSERT_EQ(DesarDocument(existent, cf), 0);
+    EXPECT_EQ(std::pair(LlegirDocument(existent, cf, calc), cf.Slots[1].Text),
+              std::pair(0, std::string("x^2")));
+    fs::permissions(dir_ / "nomesLectura", fs::perms::owner_all);
 }
 
 TEST_F(Fitxers, SavingThroughALinkWritesTheFileItNames) {

@@ -54,12 +54,6 @@ TEST(NumeroAText, StandardAndFormulaTexts) {
         {1.2345678901234567e17, "1.23456789012346E17", "123456789012346000"}};
     for (const auto& [v, text, formula] : casos)
         EXPECT_EQ(std::pair(NumeroAText(v), NumeroATextFormula(v)), std::pair(text, formula)) << v;
-    ASSERT_EQ(EstablirSeparadorDecimal(','), 0);
-    EXPECT_EQ(std::tuple(NumeroAText(2.5), NumeroAText(1.5e20), NumeroATextFormula(2.5)),
-              std::tuple("2,5", "1,5E20", "2.5"));
-    EXPECT_EQ(EstablirSeparadorDecimal(';'), 1);
-    EXPECT_EQ(SeparadorDecimal(), ',');
-    EstablirSeparadorDecimal('.');
 }
 
 TEST(NumeroATextPrecisioBaixa, DecimalsFromPixelSize) {

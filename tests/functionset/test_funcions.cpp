@@ -1,5 +1,6 @@
 // The function set (axes, samples with their rounding and joined rules, numeric labels,
 // commands) and its dialogs' checks: data entry in order, one function, parameters.
+#include "engine/UnitTools.h"
 #include "functionset/EntradaDeDades.h"
 
 #include <gtest/gtest.h>
@@ -197,21 +198,30 @@ TEST(EntradaDeDades, ValidationInOrder) {
     // Axis boxes, function boxes F..K separated by ';', message, focused box, and the axis
     // boxes afterwards if they changed.
     const struct { const char* eixos; std::string funcions; int missatge; const char* caixa;
-                   const char* normals = nullptr; } casos[] = {
-        {"-7,5 1 7,5 -5 1 5", "x^2-4;;INTERPOLACIÓ", 0, "", "-7.5 1 7.5 -5 1 5"},
-        // "2pi" is normalised although a later step fails.
-        {"-7,5 1 2pi -5 1 5", ";x^", 219, "EditG", "-7.5 1 6.283186 -5 1 5"},
-        // Only the first failure is reported: the axis before G(x).
-        {"-7,5 1 x) -5 1 5", ";x^", 209, "EditFEX", "-7.5 1 x) -5 1 5"},
-        {"3 1 3 -5 1 5", "", 210, "EditFEX"},   {"1 0 0 -5 1 5", "", 210, "EditFEX"},
-        {"-1 0 1 -5 1 5", "", 211, "EditUEX"},  {"-1 -1 1 -5 1 5", "", 211, "EditUEX"},
-        {"-1 1/0 1 -5 1 5", "", 212, "EditUEX"}, {"? 1 1 -5 1 5", "", 208, "EditOEX"},
-        {"0 1 1 nan 1 5", "", 213, "EditOEY"},  {"0 1 1 -5 1 inf", "", 214, "EditFEY"},
-        {"0 1 1 5 1 -5", "", 215, "EditFEY"},   {"0 1 1 -5 0 5", "", 216, "EditUEY"},
-        {"0 1 1 -5 ( 5", "", 217, "EditUEY"},   {"0 1 1 -5 1 5", ";;;;;sin", 223, "EditK"},
-        {"0 1 1 -5 1 5", "\x01\xff\x80", 218, "EditF"},
-        // A box of 10,000 characters is refused like any formula that does not compile.
-        {"0 1 1 -5 1 5", ";;" + std::string(10000, '1'), 220, "EditH"}};
+                   const char* normals = nullptr;
+    } casos[] = {{"-7,5 1 7,5 -5 1 5", "x^2-4;;INTERPOLACIÓ", 0, "", "-7.5 1 7.5 -5 1 5"},
+                 // "2pi" is normalised although a later step fails.
+                 {"-7,5 1 2pi -5 1 5", ";x^", 219, "EditG", "-7.5 1 6.283186 -5 1 5"},
+                 // Only the first failure is reported: the axis before G(x).
+                 {"-7,5 1 x) -5 1 5", ";x^", 209, "EditFEX", "-7.5 1 x) -5 1 5"},
+                 {"3 1 3 -5 1 5", "", 210, "EditFEX"},
+                 {"1 0 0 -5 1 5", "", 210, "EditFEX"},
+                 {"-1 0 1 -5 1 5", "", 211, "EditUEX"},
+                 {"-1 -1 1 -5 1 5", "", 211, "EditUEX"},
+                 {"-1 1/0 1 -5 1 5", "", 212, "EditUEX"},
+                 {"? 1 1 -5 1 5", "", 208, "EditOEX"},
+                 {"0 1 1 nan 1 5", "", 213, "EditOEY"},
+                 {"0 1 1 -5 1 inf", "", 214, "EditFEY"},
+                 {"0 1 1 5 1 -5", "", 215, "EditFEY"},
+                 {"0 1 1 -5 0 5", "", 216, "EditUEY"},
+                 {"0 1 1 -5 ( 5", "", 217, "EditUEY"},
+                 {"0 1 1 -5 1 5", ";;;;;sin", 223, "EditK"},
+                 {"0 1 1 -5 1 5", "\x01\xff\x80", 218, "EditF"},
+                 // Kept with six decimals, the final becomes the origin and the unit 0: refused.
+                 {"0 1 0.0000001 -5 1 5", "", 210, "EditFEX", "0 1 0 -5 1 5"},
+                 {"0 0.0000001 1 -5 1 5", "", 211, "EditUEX"},
+                 // A box of 10,000 characters is refused like any formula that does not compile.
+                 {"0 1 1 -5 1 5", ";;" + std::string(10000, '1'), 220, "EditH"}};
     Parametres p;
     Calculador calc;
     for (const auto& c : casos) {
@@ -235,6 +245,15 @@ TEST(EntradaDeDades, ValidationInOrder) {
     IniciarEixos(caixes);
     EXPECT_EQ(std::tuple(caixes.eixos, caixes.funcions[3]),
               std::tuple(Sis("-7.5 1 7.5 -5 1 5", ' '), "sin(x)"));
+    // What the program writes into a box reads back as the same number ("1E15" would
+    // read as 1·E·15), from 1e-6 to 1e15 on either side of 0.
+    for (const double v : {1e-6, 0.000123, 7.25, 123456.789, 1e9, 123456789012.5, 1e15})
+        for (const double x : {v, -v}) {
+            cf.Eixos.XOrigen = x;
+            double llegit = 0;
+            ASSERT_EQ(calc.CalcularExpressio(CaixesDelConjunt(cf).eixos[0], p, llegit), 0);
+            EXPECT_EQ(llegit, ArrodonirComText(x)) << x;
+        }
 }
 
 TEST(EntradaDeDades, OneFunctionParametersAndCaption) {
@@ -250,6 +269,10 @@ TEST(EntradaDeDades, OneFunctionParametersAndCaption) {
     }
     ASSERT_EQ(PasParametre("2*pi", "1", false, p, calc, text), 0);
     EXPECT_EQ(text, "5.283186");
+    std::string petit, gran;
+    PasParametre("0", "0.000001", true, p, calc, petit);
+    PasParametre("1000000000000000", "1", true, p, calc, gran);
+    EXPECT_EQ(petit + " " + gran, "0.000001 1000000000000000");
     EXPECT_EQ(std::pair(PasParametre("1", "x)", true, p, calc, text),
                         PasParametre("(", "1", true, p, calc, text)), std::pair(1, 1));
     // The parameter dialog's caption names the single function, with the values written in.
@@ -263,7 +286,7 @@ TEST(EntradaDeDades, OneFunctionParametersAndCaption) {
     EXPECT_EQ(TitolCanviDeParametres(cf, t), "Cambio de parámetros - f(x) = (-2)X^2");
     cf.Slots[4].Text = "x";
     ComptarFuncions(cf);
-    EXPECT_EQ(TitolCanviDeParametres(cf, t), "");
+    EXPECT_EQ(TitolCanviDeParametres(cf, t), "Cambio de parámetros");
 }
 
 } // namespace

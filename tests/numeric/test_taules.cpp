@@ -83,12 +83,20 @@ TEST(Graella, PasteFormats) {
     // CR LF, LF or a lone CR end a line, the last may have none; further TABs go to y;
     // plain lines alternate x and y, and so does a mix; an empty line ends the paste.
     const std::pair<const char*, const char*> casos[] = {
-        {"1\t2\r\n3\t4\r\n", "1 2;3 4"},         {"1\t2\n3\t4\n", "1 2;3 4"},
-        {"1\t2\r\n3\t4", "1 2;3 4"},             {"1\t2\r3\t4\r", "1 2;3 4"},
-        {"1\t2\t3\r\n", "1 2\t3"},               {"\t5\r\n6\t\r\n", " 5;6"},
-        {"1\r\n2\r\n3\r\n4\r\n", "1 2;3 4"},     {"1\n2\n3\n", "1 2;3"},
-        {"1\t2\r\n3\r\n4\t5\r\n", "1\t2 3;4\t5"}, {"1\t2\r\n\r\n5\t6\r\n", "1 2"},
-        {"1\n2\n\n3\n4\n", "1 2"},               {"\r\n", ""}};
+        {"1\t2\r\n3\t4\r\n", "1 2;3 4"},
+        {"1\t2\n3\t4\n", "1 2;3 4"},
+        {"1\t2\r\n3\t4", "1 2;3 4"},
+        {"1\t2\r3\t4\r", "1 2;3 4"},
+        {"1\t2\t3\r\n", "1 2\t3"},
+        {"\t5\r\n6\t\r\n", " 5;6"},
+        {"1\r\n2\r\n3\r\n4\r\n", "1 2;3 4"},
+        {"1\n2\n3\n", "1 2;3"},
+        {"1\t2\r\n3\r\n4\t5\r\n", "1\t2 3;4\t5"},
+        {"1\t2\r\n\r\n5\t6\r\n", "1 2"},
+        {"1\n2\n\n3\n4\n", "1 2"},
+        {"\r\n", ""},
+        // A spreadsheet's semicolons, and the separators it leaves after y.
+        {"1;2;\r\n3,5;4\t\t\r\n", "1 2;3,5 4"}};
     for (const auto& [text, files] : casos) {
         GraellaValors g = Graella("old old;old old;old old;old old");
         g.FixarText(300, ColumnaY, "old");
@@ -135,6 +143,24 @@ TEST(Graella, ReadingRefusals) {
                   std::tuple(missatge, cursor, 7, 42.0))
             << files;
     }
+}
+
+// A spreadsheet's scientific notation is that number; any other text is a formula
+// (E the parameter); a cell that does not read is named and quoted.
+TEST(Graella, CellsInScientificNotationAndTheRefusalText) {
+    Parametres p;
+    p[4] = 2; // E
+    const std::pair<const char*, double> casos[] = {
+        {"1.5E-3", 0.0015}, {" 2e6 ", 2e6}, {"-2,5e+2", -250}, {".5E1", 5},
+        {"E3", 6},          {"3E", 6},      {"1E3x", 0}};
+    for (const auto& [text, valor] : casos) {
+        double v = 0;
+        EXPECT_EQ(std::pair(LlegirCella(text, p, v), v), std::pair(0, valor)) << text;
+    }
+    const GraellaValors g = Graella("x y;1 2");
+    TaulaTreball t;
+    EXPECT_EQ(TextRefus(g.Llegir(2, true, p, t), g, TaulaMissatges{}),
+              "Error de càlcul en la cel.la (fila 1, F(x)): \"y\""); // x is the variable
 }
 
 // A record that a refused dialog must leave exactly as it is.

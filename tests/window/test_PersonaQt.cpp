@@ -23,7 +23,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QTest>
 #include <QTimer>
 
@@ -50,7 +49,8 @@ TEST(PersonaQt, TypedCellsAreStoredHoweverTheyAreLeft) {
             QTest::keyClicks(QApplication::focusWidget(), text);
             if (tecla != Qt::Key_unknown) QTest::keyClick(QApplication::focusWidget(), tecla);
         };
-        for (const char* valor : {"0", "0", "1", "1", "2", "4"}) teclejar(valor, enter);
+        for (const char* valor : {"0", "0", "1", "1", "2", "4"})
+            teclejar(valor, enter);
         EXPECT_EQ(std::tuple(model.Text(1, 1), model.Text(2, 1), model.Text(3, 2), model.Cursor()),
                   std::tuple("0", "1", "4", Cella{4, ColumnaX}));
         teclejar("3", Qt::Key_Down);
@@ -70,12 +70,13 @@ QChar TeclaDe(const QString& text) {
     return {};
 }
 
-// Access keys are unique within each menu and each dialog, in both languages;
-// every button and check box of a dialog has one, a label's key puts the focus
-// in the box it names (which is named by the label), and Tab leaves the grid.
+// Access keys are unique within each dialog, in both languages (the menus' are
+// checked with the caption table); every button and check box of a dialog has
+// one, a label's key puts the focus in the box it names (which is named by the
+// label), and Tab leaves the grid.
 TEST(PersonaQt, EveryAccessKeyIsUniqueAndReachesItsControl) {
-    ServeisProva s;
-    TFormPrincipal f(s);
+    Finestra w;
+    TFormPrincipal& f = *w.f;
     for (const Llengua llengua : {Llengua::Catala, Llengua::Castella}) {
         f.CanviarLlengua(llengua);
         using Tecles = std::map<QChar, QString>;
@@ -83,21 +84,22 @@ TEST(PersonaQt, EveryAccessKeyIsUniqueAndReachesItsControl) {
             const QChar t = TeclaDe(text);
             EXPECT_TRUE(!cal || !t.isNull()) << text.toStdString();
             const auto [on, nou] = tecles.emplace(t, text);
-            EXPECT_TRUE(t.isNull() || nou) << text.toStdString() << " / " << on->second.toStdString();
+            EXPECT_TRUE(t.isNull() || nou)
+                << text.toStdString() << " / " << on->second.toStdString();
         };
-        for (const QMenu* menu : f.findChildren<QMenu*>()) {
-            Tecles tecles;
-            for (const QAction* a : menu->actions()) afegir(tecles, a->text(), false);
-        }
-        for (const char* nom : {"MenuTalls", "MenuArea"}) EXPECT_FALSE(TeclaDe(f.Accio(nom)->text()).isNull());
         for (QWidget* dialeg : std::initializer_list<QWidget*>{
                  f.EntradaDeDades(), f.UnaFuncio(), f.NumericaInterpolacio(), f.NumericaRegressio(),
                  f.QuinaEsNumerica(), f.Coeficients(), f.Integrals(), f.PuntsSingulars()}) {
-            SCOPED_TRACE(dialeg->objectName().toStdString() + (llengua == Llengua::Castella ? " es" : " ca"));
+            SCOPED_TRACE(dialeg->objectName().toStdString() +
+                         (llengua == Llengua::Castella ? " es" : " ca"));
             Tecles tecles;
             for (QAbstractButton* b : dialeg->findChildren<QAbstractButton*>())
-                if (!b->text().isEmpty() || !b->shortcut().isEmpty()) // a picture button: its Alt+key
-                    afegir(tecles, b->text().isEmpty() ? "&" + b->shortcut().toString().right(1) : b->text(), true);
+                if (!b->text().isEmpty() ||
+                    !b->shortcut().isEmpty()) // a picture button: its Alt+key
+                    afegir(tecles,
+                           b->text().isEmpty() ? "&" + b->shortcut().toString().right(1)
+                                               : b->text(),
+                           true);
             dialeg->show();
             QApplication::setActiveWindow(dialeg);
             ASSERT_TRUE(QTest::qWaitForWindowActive(dialeg));
@@ -109,65 +111,52 @@ TEST(PersonaQt, EveryAccessKeyIsUniqueAndReachesItsControl) {
                             QApplication::focusWidget() == l->buddy())
                     << l->text().toStdString();
                 const auto* c = qobject_cast<QComboBox*>(l->buddy());
-                EXPECT_TRUE(!c || !c->lineEdit() || c->lineEdit()->accessibleName() == QString(l->text()).remove('&'));
+                EXPECT_TRUE(!c || !c->lineEdit() ||
+                            c->lineEdit()->accessibleName() == QString(l->text()).remove('&'));
             }
             if (auto* g = dialeg->findChild<GraellaValorsQt*>()) {
                 g->setFocus();
                 QTest::keyClick(g, Qt::Key_Tab);
-                EXPECT_FALSE(g->isAncestorOf(QApplication::focusWidget()) || QApplication::focusWidget() == g);
+                EXPECT_FALSE(g->isAncestorOf(QApplication::focusWidget()) ||
+                             QApplication::focusWidget() == g);
             }
             dialeg->hide();
         }
     }
 }
 
-// Runs `pas` on the next modal dialog that opens.
-void AlProximModal(std::function<void(QWidget*)> pas) {
-    auto* t = new QTimer;
-    QObject::connect(t, &QTimer::timeout, [t, pas] {
-        if (QWidget* w = QApplication::activeModalWidget()) {
-            t->stop();
-            t->deleteLater();
-            pas(w);
-        }
-    });
-    t->start(1);
-}
-
-struct Finestra {
-    ServeisProva s;
-    TFormPrincipal f{s};
-    explicit Finestra(const char* funcio = "x^2-4") {
-        f.Estat().Funcions.Slots[0].Text = funcio;
-        f.AplicarFuncionsFinestra();
-        f.resize(640, 480);
-        f.show();
-        QApplication::setActiveWindow(&f);
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&f));
+// The main window on screen and active (shortcuts need it), with x^2-4.
+struct FinestraActiva : Finestra {
+    FinestraActiva() : Finestra({"x^2-4"}) {
+        f->resize(640, 480);
+        f->show();
+        QApplication::setActiveWindow(f.get());
+        EXPECT_TRUE(QTest::qWaitForWindowActive(f.get()));
     }
 };
 
 TEST(PersonaQt, PointPanelEscapeAndCopyWithNothingSelected) {
-    Finestra w;
-    w.f.Accio("MenuImatge")->trigger();
-    auto* x = w.f.findChild<QLineEdit*>("PanelImatgeDerivadaEditX");
-    ASSERT_TRUE(w.f.PanellDelPunt().Visible);
+    FinestraActiva w;
+    w.Comanda("MenuImatge");
+    auto* x = w.f->findChild<QLineEdit*>("PanelImatgeDerivadaEditX");
+    ASSERT_TRUE(w.f->PanellDelPunt().Visible);
     x->deselect();
     QTest::keyClick(x, Qt::Key_C, Qt::ControlModifier);
     EXPECT_FALSE(w.s.carpetaImatge.isNull()); // the menu's Ctrl+C: the graph
     QTest::keyClick(x, Qt::Key_Escape);
-    EXPECT_FALSE(w.f.PanellDelPunt().Visible);
+    EXPECT_FALSE(w.f->PanellDelPunt().Visible);
 }
 
 // Windows that show their whole texts: the pause dialog grows with its text (and
 // has no minimise or maximise button), the limits bar's labels are not cut, and
 // the one-function dialog is no wider than a formula needs.
 TEST(PersonaQt, TextsFitTheirWindows) {
-    Finestra w;
-    TFormPuntsSingulars* pausa = w.f.PuntsSingulars();
+    FinestraActiva w;
+    TFormPuntsSingulars* pausa = w.f->PuntsSingulars();
     const QString text =
         QStringLiteral("x = 0.273333   ABS(y1-y2) = 12345.678901   Integral definida entre -7 i 7");
-    AlProximModal([](QWidget* d) { d->findChild<QAbstractButton*>("BitBtnContinuar")->click(); });
+    Guio guio;
+    guio("FormPuntsSingulars", [](QWidget* d) { Clicar(d, "BitBtnContinuar"); });
     EXPECT_TRUE(pausa->Preguntar(text));
     auto* etiqueta = pausa->findChild<QLabel*>("LabelX");
     EXPECT_GE(etiqueta->width(), etiqueta->fontMetrics().horizontalAdvance(text));
@@ -176,8 +165,8 @@ TEST(PersonaQt, TextsFitTheirWindows) {
     EXPECT_FALSE(pausa->windowFlags() &
                  (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
     for (const Llengua llengua : {Llengua::Catala, Llengua::Castella}) {
-        w.f.CanviarLlengua(llengua);
-        TFormIntegrals* limits = w.f.Integrals();
+        w.f->CanviarLlengua(llengua);
+        TFormIntegrals* limits = w.f->Integrals();
         limits->adjustSize();
         for (const char* nom : {"LabelInicial", "LabelFinal"}) {
             auto* l = limits->findChild<QLabel*>(nom);
@@ -186,43 +175,41 @@ TEST(PersonaQt, TextsFitTheirWindows) {
                 << nom;
         }
     }
-    w.f.UnaFuncio()->adjustSize();
-    EXPECT_LT(w.f.UnaFuncio()->width(), 700);
+    w.f->UnaFuncio()->adjustSize();
+    EXPECT_LT(w.f->UnaFuncio()->width(), 700);
 }
 
 // Refusals that say what they refuse: an exported picture too large names the
 // limit; the numeric-function chooser cancelled asks nothing of the axes.
 TEST(PersonaQt, RefusalsSayWhatIsRefused) {
-    Finestra w;
+    FinestraActiva w;
     w.s.fitxers = {QDir::temp().filePath(QStringLiteral("tracima-prova.png"))};
     w.s.textos = {QStringLiteral("9000x9000")};
-    w.f.Accio("MenuExportarImatge")->trigger();
+    w.Comanda("MenuExportarImatge");
     ASSERT_EQ(w.s.missatges.size(), 1u);
     EXPECT_EQ(w.s.missatges[0].text.toStdString(),
-              w.f.Estat().Missatges.Missatge(MissatgeMidaImatgeLimits));
-    w.f.Estat().Numerica.InterpolacioAcceptada = 1; // left by an earlier table
-    AlProximModal([](QWidget* d) {
-        AlProximModal(
-            [](QWidget* q) { q->findChild<QAbstractButton*>("BitBtnCancelar")->click(); });
-        d->findChild<QAbstractButton*>("BitBtnFuncioNumerica")->click();
-        d->findChild<QAbstractButton*>("BitBtnCancelar")->click();
-    });
-    w.f.Accio("MenuCanviarFuncionsOParametres")->trigger();
+              w.f->Estat().Missatges.Missatge(MissatgeMidaImatgeLimits));
+    w.f->Estat().Numerica.InterpolacioAcceptada = 1; // left by an earlier table
+    Guio guio;
+    guio("FormEntradaDeDades", [](QWidget* d) { Clicar(d, "BitBtnFuncioNumerica"); });
+    guio("FormQuinaEsNumerica", [](QWidget* d) { Clicar(d, "BitBtnCancelar"); });
+    guio("FormEntradaDeDades", [](QWidget* d) { Clicar(d, "BitBtnCancelar"); });
+    w.Comanda("MenuCanviarFuncionsOParametres");
     EXPECT_TRUE(w.s.preguntes.empty());
 }
 
 // Closing during a traced scan asks first; staying keeps the scan going.
 TEST(PersonaQt, ClosingDuringATracedScanAsksFirst) {
-    Finestra w;
-    ASSERT_TRUE(w.f.Estat().Opcions.MenuTrassarElsCalculs); // on at start
-    w.f.IntervalTracat = 1;
-    w.f.Accio("MenuMaxims")->trigger();
-    ASSERT_TRUE(w.f.CalculEnMarxa());
+    FinestraActiva w;
+    ASSERT_TRUE(w.f->Estat().Opcions.MenuTrassarElsCalculs); // on at start
+    w.f->IntervalTracat = 1;
+    w.Comanda("MenuMaxims");
+    ASSERT_TRUE(w.f->CalculEnMarxa());
     w.s.desar = {RespostaDesar::Cancellar};
-    EXPECT_FALSE(w.f.close());
+    EXPECT_FALSE(w.f->close());
     EXPECT_EQ(w.s.preguntesDesar.size(), 1u);
-    EXPECT_TRUE(w.f.CalculEnMarxa());
-    w.f.AturarCalculEnMarxa();
+    EXPECT_TRUE(w.f->CalculEnMarxa());
+    w.f->AturarCalculEnMarxa();
 }
 
 QByteArray Llegir(const QString& fitxer) {
@@ -230,24 +217,18 @@ QByteArray Llegir(const QString& fitxer) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-void Escriure(const QString& fitxer, const QByteArray& bytes, QIODevice::OpenMode mode = QIODevice::WriteOnly) {
-    QFile f(fitxer);
-    ASSERT_TRUE(f.open(mode));
-    f.write(bytes);
-}
-
 // A document whose file another program changed is not written over without a
 // question; "No" leaves the file as the other program left it.
 TEST(PersonaQt, SavingOverAFileChangedOnDiskAsks) {
-    Finestra w;
+    FinestraActiva w;
     const QString fitxer = QDir::temp().filePath(QStringLiteral("tracima-canviat.trc"));
     QFile::remove(fitxer);
     w.s.fitxers = {fitxer};
-    w.f.Accio("MenuAnomenarIDesar")->trigger();
-    Escriure(fitxer, "\r\n", QIODevice::Append);
-    const QByteArray altre = Llegir(fitxer);
+    w.Comanda("MenuAnomenarIDesar");
+    const QByteArray altre = Llegir(fitxer) + "\r\n";
+    EscriureFitxer(fitxer, altre);
     w.s.respostes = {false};
-    w.f.Accio("MenuDesar")->trigger();
+    w.Comanda("MenuDesar");
     EXPECT_EQ(w.s.preguntes.size(), 1u);
     EXPECT_EQ(Llegir(fitxer), altre);
     QFile::remove(fitxer);
@@ -258,10 +239,10 @@ TEST(PersonaQt, SavingOverAFileChangedOnDiskAsks) {
 TEST(PersonaQt, TheSystemsRegistrationOfThisProgramCounts) {
     const QString sistema = QDir::temp().filePath(QStringLiteral("tracima-sistema"));
     QDir(sistema).removeRecursively();
-    QDir().mkpath(sistema + QStringLiteral("/applications"));
-    Escriure(sistema + QStringLiteral("/applications/tracima.desktop"),
-             ("[Desktop Entry]\nType=Application\nName=Tracima\nExec=" + ProgramaPropi() +
-              " %f\nMimeType=application/x-tracima;\n").toUtf8());
+    EscriureFitxer(sistema + QStringLiteral("/applications/tracima.desktop"),
+                   ("[Desktop Entry]\nType=Application\nName=Tracima\nExec=" + ProgramaPropi() +
+                    " %f\nMimeType=application/x-tracima;\n")
+                       .toUtf8());
     // A user with nothing of their own: empty configuration and data folders.
     std::map<const char*, QByteArray> abans;
     for (const char* v : {"XDG_DATA_DIRS", "XDG_DATA_HOME", "XDG_CONFIG_HOME"})
