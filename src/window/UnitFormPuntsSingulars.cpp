@@ -70,9 +70,10 @@ void TFormPuntsSingulars::changeEvent(QEvent* e) {
     // window with it) is undone: the paused scan must stay in view.
     if (e->type() == QEvent::WindowStateChange && isMinimized())
         QTimer::singleShot(0, this, [this] {
+            // Back as they were (a maximised main window stays maximised).
             if (QWidget* principal = parentWidget() ? parentWidget()->window() : nullptr)
-                principal->showNormal();
-            showNormal();
+                principal->setWindowState(principal->windowState() & ~Qt::WindowMinimized);
+            setWindowState(windowState() & ~Qt::WindowMinimized);
             raise();
             activateWindow();
         });
