@@ -126,90 +126,70 @@ TFormPrincipal::TFormPrincipal(Serveis& serveis, QWidget* pare)
 TFormPrincipal::~TFormPrincipal() = default;
 
 TFormEntradaDeDades* TFormPrincipal::EntradaDeDades() {
-    if (entrada_ == nullptr) {
-        entrada_ = new TFormEntradaDeDades(estat_, serveis_, this);
-        entrada_->EnFuncioNumerica = [this] { FuncioNumericaClick(); };
-        AplicarTitolsDe(entrada_);
-    }
-    return entrada_;
+    return Dialeg(entrada_, [this] {
+        auto* d = new TFormEntradaDeDades(estat_, serveis_, this);
+        d->EnFuncioNumerica = [this] { FuncioNumericaClick(); };
+        return d;
+    });
 }
 
 TFormCoeficients* TFormPrincipal::Coeficients() {
-    if (coeficients_ == nullptr) {
-        coeficients_ = new TFormCoeficients(estat_.Missatges, serveis_, this);
-        AplicarTitolsDe(coeficients_);
-    }
-    return coeficients_;
+    return Dialeg(coeficients_,
+                  [this] { return new TFormCoeficients(estat_.Missatges, serveis_, this); });
 }
 
 TFormNumericaInterpolacio* TFormPrincipal::NumericaInterpolacio() {
-    if (interpolacio_ == nullptr) {
-        interpolacio_ = new TFormNumericaInterpolacio(estat_, serveis_, *EntradaDeDades(),
-                                                      [this] { AplicarMarques(); }, this);
-        AplicarTitolsDe(interpolacio_);
-    }
-    return interpolacio_;
+    return Dialeg(interpolacio_, [this] {
+        return new TFormNumericaInterpolacio(
+            estat_, serveis_, *EntradaDeDades(), [this] { AplicarMarques(); }, this);
+    });
 }
 
 TFormNumericaRegressio* TFormPrincipal::NumericaRegressio() {
-    if (regressio_ == nullptr) {
-        regressio_ = new TFormNumericaRegressio(estat_, serveis_, *EntradaDeDades(), *Coeficients(), this);
-        AplicarTitolsDe(regressio_);
-    }
-    return regressio_;
+    return Dialeg(regressio_, [this] {
+        return new TFormNumericaRegressio(estat_, serveis_, *EntradaDeDades(), *Coeficients(),
+                                          this);
+    });
 }
 
 TFormQuinaEsNumerica* TFormPrincipal::QuinaEsNumerica() {
-    if (quina_ == nullptr) {
-        quina_ = new TFormQuinaEsNumerica(estat_, *NumericaInterpolacio(), *NumericaRegressio(), this);
-        AplicarTitolsDe(quina_);
-    }
-    return quina_;
+    return Dialeg(quina_, [this] {
+        return new TFormQuinaEsNumerica(estat_, *NumericaInterpolacio(), *NumericaRegressio(),
+                                        this);
+    });
 }
 
 TFormParlantDe* TFormPrincipal::ParlantDe() {
-    if (parlantDe_ == nullptr) {
-        parlantDe_ = new TFormParlantDe(estat_.Missatges, this);
-        AplicarTitolsDe(parlantDe_);
-    }
-    return parlantDe_;
+    return Dialeg(parlantDe_, [this] { return new TFormParlantDe(estat_.Missatges, this); });
 }
 
 TFormPuntsSingulars* TFormPrincipal::PuntsSingulars() {
-    if (pausa_ == nullptr) {
-        pausa_ = new TFormPuntsSingulars(this);
-        AplicarTitolsDe(pausa_);
-    }
-    return pausa_;
+    return Dialeg(pausa_, [this] { return new TFormPuntsSingulars(this); });
 }
 
 TFormIntegrals* TFormPrincipal::Integrals() {
-    if (integrals_ == nullptr) {
-        integrals_ = new TFormIntegrals(
-            [this](const std::string& inicial, const std::string& final, double& a, double& b, int& camp) {
+    return Dialeg(integrals_, [this] {
+        return new TFormIntegrals(
+            [this](const std::string& inicial, const std::string& final, double& a, double& b,
+                   int& camp) {
                 return ValidarLimits(ContextCalcul(), estat_.Parametres(), inicial, final, a, b, &camp);
             },
             this);
-        AplicarTitolsDe(integrals_);
-    }
-    return integrals_;
+    });
 }
 
 TFormCanviDeParametres* TFormPrincipal::CanviDeParametres() {
-    if (parametres_ == nullptr) {
-        parametres_ = new TFormCanviDeParametres(estat_, [this] { AplicarFuncionsFinestra(); }, this);
-        AplicarTitolsDe(parametres_);
-    }
-    return parametres_;
+    return Dialeg(parametres_, [this] {
+        return new TFormCanviDeParametres(
+            estat_, [this] { AplicarFuncionsFinestra(); }, this);
+    });
 }
 
 TFormUnaFuncio* TFormPrincipal::UnaFuncio() {
-    if (unaFuncio_ == nullptr) {
-        unaFuncio_ = new TFormUnaFuncio(estat_, serveis_, *EntradaDeDades(), [this] { AplicarTextosDeLesCaixes(); },
-                                        this);
-        AplicarTitolsDe(unaFuncio_);
-    }
-    return unaFuncio_;
+    return Dialeg(unaFuncio_, [this] {
+        return new TFormUnaFuncio(
+            estat_, serveis_, *EntradaDeDades(), [this] { AplicarTextosDeLesCaixes(); }, this);
+    });
 }
 
 QAction* TFormPrincipal::Accio(std::string_view component) const {
@@ -269,12 +249,8 @@ void TFormPrincipal::AplicarTitols() {
     const std::string_view principal = FormPrincipal;
     // The controls of the dialogs built so far first, then the program title as
     // the caption, then the menu items.
-    for (QWidget* formulari : {static_cast<QWidget*>(entrada_), static_cast<QWidget*>(coeficients_),
-                               static_cast<QWidget*>(interpolacio_), static_cast<QWidget*>(regressio_),
-                               static_cast<QWidget*>(quina_), static_cast<QWidget*>(parlantDe_),
-                               static_cast<QWidget*>(pausa_), static_cast<QWidget*>(integrals_),
-                               static_cast<QWidget*>(parametres_), static_cast<QWidget*>(unaFuncio_)})
-        if (formulari) AplicarTitolsDe(formulari);
+    for (QWidget* formulari : dialegs_)
+        AplicarTitolsDe(formulari);
     setWindowTitle(Text(t.TitolPrograma()));
     for (const TitolComponent& titol : t.Titols(principal)) {
         const QString nom = Text(titol.component);

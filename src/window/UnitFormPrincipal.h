@@ -20,6 +20,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class QAction;
 class QFrame;
@@ -161,6 +162,16 @@ class TFormPrincipal : public QMainWindow,
     void AplicarTitols();
     // The captions of one dialog (found by its objectName) from the caption table.
     void AplicarTitolsDe(QWidget* formulari);
+    // The dialog in `dialeg`, built by `crear` on first use with the captions in
+    // force and kept in dialegs_ for the language switch.
+    template <class T, class Crear> T* Dialeg(T*& dialeg, Crear crear) {
+        if (dialeg == nullptr) {
+            dialeg = crear();
+            AplicarTitolsDe(dialeg);
+            dialegs_.push_back(dialeg);
+        }
+        return dialeg;
+    }
     void AplicarMarques();
     void ActualitzarDescripcioGrafic();
     // The full repaint; with `titol` the caption follows the repaint's rule.
@@ -242,6 +253,7 @@ class TFormPrincipal : public QMainWindow,
     TFormUnaFuncio* unaFuncio_ = nullptr;
     TFormPuntsSingulars* pausa_ = nullptr;
     TFormIntegrals* integrals_ = nullptr;
+    std::vector<QWidget*> dialegs_; // the dialogs built so far
     QTimer* timerTracat_ = nullptr;
     std::function<ResultatPas()> pas_; // the traced scan running, if any
     bool passant_ = false;             // inside one of its steps
