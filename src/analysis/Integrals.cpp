@@ -60,6 +60,12 @@ void CalculIntegral::Missatge(int slot) {
     ctx_.finestra.MostrarMissatge(ctx_.missatges.Missatge(slot));
 }
 
+void CalculIntegral::Refusar(int slot) {
+    // A refused start has no value: the status line says the refusal.
+    ctx_.resultats.TextEstat = std::string(ctx_.missatges.Missatge(slot));
+    Missatge(slot);
+}
+
 int CalculIntegral::Iniciar(double a, double b) {
     EstatResultats& r = ctx_.resultats;
     const EixosFuncions& e = ctx_.eixos;
@@ -90,16 +96,12 @@ int CalculIntegral::Iniciar(double a, double b) {
             {!segona_->Definida(cB_), MissatgeSegonaNoDefinidaXFinal}};
         for (const auto& [falla, slot] : proves)
             if (falla) {
-                // A refused start has no value: the status line says the refusal.
-                r.TextEstat = std::string(ctx_.missatges.Missatge(slot));
-                Missatge(slot);
+                Refusar(slot);
                 return 2;
             }
     } else if (!f.Definida(cA_) || !f.Definida(cB_)) {
-        const int slot =
-            f.Definida(cA_) ? MissatgeFuncioNoDefinidaXFinal : MissatgeFuncioNoDefinidaXInicial;
-        r.TextEstat = std::string(ctx_.missatges.Missatge(slot));
-        Missatge(slot);
+        Refusar(f.Definida(cA_) ? MissatgeFuncioNoDefinidaXFinal
+                                : MissatgeFuncioNoDefinidaXInicial);
         Final();
         return 1;
     }

@@ -34,6 +34,8 @@ class CalculIntegral {
   private:
     double Y(int c) const { return ctx_.funcio.Y(c); }
     void Missatge(int slot);
+    // The message of a refused start, written in the status line too.
+    void Refusar(int slot);
     void Final();
     void OmplirFinsAnterior();
     // Draws (in the pen already set, red) and stores the hatched segment of
