@@ -133,15 +133,18 @@ QStringList CarpetesXdg(const char* variable, const QString& perDefecte) {
     return qEnvironmentVariable(variable, perDefecte).split(QLatin1Char(':'), Qt::SkipEmptyParts);
 }
 
-// The command of an installed desktop entry (user's first, then the system's), cleaned.
+// The command a desktop entry runs, cleaned.
+std::string OrdreDe(const QStringList& entrada) {
+    return NetejarOrdre(
+        Valor(entrada, QStringLiteral("Desktop Entry"), QStringLiteral("Exec")).toStdString());
+}
+
+// The command of an installed desktop entry (user's first, then the system's).
 std::optional<std::string> OrdreDeLEntrada(const QString& id, const QStringList& carpetesDades) {
     if (id.isEmpty() || id.contains(QLatin1Char('/'))) return std::nullopt;
     for (const QString& carpeta : carpetesDades) {
         const QString entrada = carpeta + QStringLiteral("/applications/") + id;
-        if (QFileInfo::exists(entrada))
-            return NetejarOrdre(
-                Valor(Linies(entrada), QStringLiteral("Desktop Entry"), QStringLiteral("Exec"))
-                    .toStdString());
+        if (QFileInfo::exists(entrada)) return OrdreDe(Linies(entrada));
     }
     return std::nullopt;
 }
@@ -174,10 +177,7 @@ std::string LlegirAssociacio(std::string_view extensio) {
             const QStringList tipusEntrada =
                 Valor(linies, QStringLiteral("Desktop Entry"), QStringLiteral("MimeType"))
                     .split(QLatin1Char(';'), Qt::SkipEmptyParts);
-            if (tipusEntrada.contains(tipus))
-                return NetejarOrdre(
-                    Valor(linies, QStringLiteral("Desktop Entry"), QStringLiteral("Exec"))
-                        .toStdString());
+            if (tipusEntrada.contains(tipus)) return OrdreDe(linies);
         }
     }
     return {};
