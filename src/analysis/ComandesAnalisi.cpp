@@ -9,14 +9,14 @@
 
 namespace tracima {
 
-std::string_view TitolLimits(int analisi) {
+std::string_view TitolLimits(const TaulaMissatges& missatges, int analisi) {
     switch (analisi) {
     case AnalisiIntegralDefinida:
-        return "- Integral definida entre dos punts -";
+        return missatges.Text(TextFix::LimitsIntegralDefinida);
     case AnalisiIntegralLinia:
-        return "- Integral de línia entre dos punts -";
+        return missatges.Text(TextFix::LimitsIntegralLinia);
     case AnalisiArea:
-        return "- Àrea entre dues funcions -";
+        return missatges.Text(TextFix::LimitsArea);
     default:
         return {};
     }
@@ -51,10 +51,12 @@ void Antiimatge(ContextAnalisi& ctx, EntradesAnalisi& entrades, const ExecutorPa
 void Integral(ContextAnalisi& ctx, const MostresFuncio* segona, const Parametres& p,
               EntradesAnalisi& entrades, const ExecutorPassos& executar) {
     if (ctx.resultats.AnalisiActiva == AnalisiIntegralDefinida)
-        ctx.finestra.FixarTitolFinestra("Integral definida");
+        ctx.finestra.FixarTitolFinestra(
+            ctx.missatges.Missatge(BaseTitolsAnalisi + AnalisiIntegralDefinida));
     std::string inicial, final;
     for (;;) {
-        if (!entrades.DemanarLimits(TitolLimits(ctx.resultats.AnalisiActiva), inicial, final)) {
+        if (!entrades.DemanarLimits(TitolLimits(ctx.missatges, ctx.resultats.AnalisiActiva),
+                                    inicial, final)) {
             ctx.finestra.FixarTitolFinestra(ctx.textFuncio);
             return;
         }

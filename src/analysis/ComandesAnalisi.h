@@ -34,7 +34,7 @@ constexpr bool PausaPermesa(int analisi) {
 }
 
 // Caption of the limits bar for analysis 9, 10 or 19 (fixed texts).
-std::string_view TitolLimits(int analisi);
+std::string_view TitolLimits(const TaulaMissatges& missatges, int analisi);
 
 // What runs a started scan: it receives the scan's step and calls it until it
 // returns something other than Continua, at once or later (a traced window

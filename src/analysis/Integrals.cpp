@@ -85,7 +85,8 @@ int CalculIntegral::Iniciar(double a, double b) {
     s_ = 0;
     etiqueta_ = std::string(
         ctx_.missatges.Missatge(area ? MissatgeAreaEntre : BaseEncapcalamentIntegral + an));
-    r.TextEstat = etiqueta_ + NumeroAText(ArrodonirPerMostrar(a_)) + " i " +
+    r.TextEstat = etiqueta_ + NumeroAText(ArrodonirPerMostrar(a_)) +
+                  std::string(ctx_.missatges.Text(TextFix::ILimits)) +
                   NumeroAText(ArrodonirPerMostrar(b_)) + " = " + NumeroAText(0);
     const MostresFuncio& f = ctx_.funcio;
     if (area) {
@@ -232,8 +233,9 @@ ResultatPas CalculIntegral::Pas() {
     // text can ever be seen.
     const bool tracat = ctx_.opcions.MenuTrassarElsCalculs;
     if (tracat || c == cB_) {
-        r.TextEstat = etiqueta_ + NumeroAText(ArrodonirPerMostrar(a_)) + " i " + NumeroAText(x) +
-                      " = " + NumeroAText(ArrodonirPerMostrar(s_));
+        r.TextEstat = etiqueta_ + NumeroAText(ArrodonirPerMostrar(a_)) +
+                      std::string(ctx_.missatges.Text(TextFix::ILimits)) + NumeroAText(x) + " = " +
+                      NumeroAText(ArrodonirPerMostrar(s_));
         EscriureEstat(ctx_);
     }
     if (tracat && r.PausaDemanada) {

@@ -48,13 +48,9 @@ int IniciarPunt(ContextPunt& ctx, int analisi) {
     EstatResultats& r = ctx.analisi.resultats;
     if (analisi != AnalisiImatge && analisi != AnalisiDerivadaPunt) return 1;
     r.AnalisiActiva = analisi;
-    const bool espanyol = ctx.analisi.missatges.LlenguaDelsTextos() == Llengua::Castella;
-    if (analisi == AnalisiImatge) {
-        ctx.analisi.finestra.FixarTitolFinestra(espanyol ? "Imagen de la función en un punto"
-                                                         : "Imatge de la funció en un punt");
-    } else {
-        ctx.analisi.finestra.FixarTitolFinestra(espanyol ? "Derivada de la función en un punto"
-                                                         : "Derivada de la funció en un punt");
+    ctx.analisi.finestra.FixarTitolFinestra(
+        ctx.analisi.missatges.Missatge(BaseTitolsAnalisi + analisi));
+    if (analisi == AnalisiDerivadaPunt) {
         r.Corba.MostrarCorbaResultat = true;
         r.Corba.Buidar();
     }
@@ -96,7 +92,7 @@ int AcceptarPunt(ContextPunt& ctx) {
                 segona = true;
             }
         } else {
-            ctx.panell.TextY = std::string(TextNoTeImatge);
+            ctx.panell.TextY = std::string(ctx.analisi.missatges.Text(TextFix::NoTeImatge));
         }
     } else if (estat == 0 && dinsX && fila > 0 && fila < 440) {
         const int c = ColumnaPunt(e, x);
@@ -120,9 +116,9 @@ int AcceptarPunt(ContextPunt& ctx) {
         segona = true;
         if (a.opcions.MenuTrassarElsCalculs) r.Corba.Fixar(c, pendent);
     } else if (estat == 0) {
-        ctx.panell.TextY = std::string(TextForaDeLaPantalla);
+        ctx.panell.TextY = std::string(ctx.analisi.missatges.Text(TextFix::ForaDeLaPantalla));
     } else {
-        ctx.panell.TextY = std::string(TextNoTeImatgeNiDerivada);
+        ctx.panell.TextY = std::string(ctx.analisi.missatges.Text(TextFix::NoTeImatgeNiDerivada));
     }
     r.Segments.Buidar();
     if (dinsX && estat == 0) {

@@ -39,7 +39,7 @@ const char* const ajudaAnalitzar =
     "  --x0 X0                 x inicial de la funció integral\n"
     "  --limits A B            límits de les integrals i de l'àrea\n"
     "  --precisio-alta         sense \"Precisió baixa\" (per defecte marcada)\n"
-    "  --idioma es             textos en castellà (per defecte, català)\n"
+    "  --idioma es|en          textos en castellà o en anglès (per defecte, català)\n"
     "  --json                  el mateix en JSON, amb segments i etiquetes\n"
     "  --help                  mostra aquesta ajuda\n"
     "\n"
@@ -65,7 +65,7 @@ const char* const ajudaImatge =
     "  --mida AMPLExALT        mida en píxels (per defecte 640x460)\n"
     "  --pissarra --trama --valors-eixos --sense-eixos --negre   opcions de la vista\n"
     "  --gruix N               gruix de les línies (per defecte 1)\n"
-    "  --precisio-alta, --idioma es   com a \"analitzar\"\n"
+    "  --precisio-alta, --idioma es|en   com a \"analitzar\"\n"
     "  --sortida FITXER.svg    el fitxer on s'escriu (per defecte, la sortida estàndard)\n"
     "  --help                  mostra aquesta ajuda\n"
     "\n"
@@ -277,7 +277,8 @@ int Executar(const Arguments& args, std::ostream& out, std::ostream& err, bool i
     std::optional<std::vector<std::string>> eixos, unitats;
     std::optional<std::string> document, x, valor, x0;
     EntradesCli entrades;
-    bool json = false, precisioAlta = false, espanyol = false;
+    bool json = false, precisioAlta = false;
+    Llengua llengua = Llengua::Catala;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "--help") {
@@ -340,11 +341,11 @@ int Executar(const Arguments& args, std::ostream& out, std::ostream& err, bool i
         } else if (a == "--sortida") {
             sortida = v[0];
         } else if (a == "--idioma") {
-            if (v[0] != "es" && v[0] != "ca") {
-                err << nomComanda << ": idioma desconegut (ca o es): " << v[0] << "\n";
+            if (!LlenguaDeCodi(v[0], llengua)) {
+                err << nomComanda << ": idioma desconegut (" << IdiomesAcceptats << "): " << v[0]
+                    << "\n";
                 return 2;
             }
-            espanyol = v[0] == "es";
         } else { // -p
             const std::string& def = v[0];
             char lletra = def.empty() ? '\0' : def[0];
@@ -395,7 +396,7 @@ int Executar(const Arguments& args, std::ostream& out, std::ostream& err, bool i
     cf->Parametres = parametres;
     Calculador calc;
     auto missatges = std::make_unique<TaulaMissatges>();
-    if (espanyol) missatges->CanviarLlengua(Llengua::Castella);
+    missatges->CanviarLlengua(llengua);
     if (document) {
         if (!formules.empty()) {
             err << nomComanda << ": amb --document no es donen fórmules\n";

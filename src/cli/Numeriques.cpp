@@ -20,8 +20,8 @@ namespace tracima::cli {
 namespace {
 
 const char* const ajudaRegressio =
-    "Ús: tracima-cli regressio [--model MODEL] [--idioma es] FITXER\n"
-    "    tracima-cli regressio --coeficients [--idioma es] FITXER\n"
+    "Ús: tracima-cli regressio [--model MODEL] [--idioma es|en] FITXER\n"
+    "    tracima-cli regressio --coeficients [--idioma es|en] FITXER\n"
     "\n"
     "Llegeix una taula de punts de FITXER (\"-\": l'entrada estàndard) en el format\n"
     "de la carpeta: línies \"x<TAB>y\", o bé una x i una y en línies alternes (una\n"
@@ -33,7 +33,8 @@ const char* const ajudaRegressio =
     "                  inversa\n"
     "  --coeficients   escriu el text de la finestra de coeficients (19 línies\n"
     "                  acabades en CR LF): estadístiques, R i error de cada model\n"
-    "  --idioma es     missatges i textos en castellà (per defecte, català)\n"
+    "  --idioma es|en  missatges i textos en castellà o en anglès (per defecte,\n"
+    "                  català)\n"
     "  --help          mostra aquesta ajuda\n"
     "\n"
     "Si el diàleg refusaria la taula, escriu a l'error estàndard el número del\n"
@@ -42,7 +43,7 @@ const char* const ajudaRegressio =
     "no es pot llegir.\n";
 
 const char* const ajudaInterpolacio =
-    "Ús: tracima-cli interpolacio [--lineal] [--extrapolar] [--idioma es] FITXER [X]...\n"
+    "Ús: tracima-cli interpolacio [--lineal] [--extrapolar] [--idioma es|en] FITXER [X]...\n"
     "\n"
     "Llegeix una taula de punts de FITXER (\"-\": l'entrada estàndard) en el format\n"
     "de la carpeta, com \"tracima-cli regressio\" (les x han de ser creixents), i\n"
@@ -52,7 +53,7 @@ const char* const ajudaInterpolacio =
     "\n"
     "  --lineal        interpolació lineal (per defecte, la suau de cúbiques)\n"
     "  --extrapolar    també fora de l'interval de les x de la taula\n"
-    "  --idioma es     missatges en castellà (per defecte, català)\n"
+    "  --idioma es|en  missatges en castellà o en anglès (per defecte, català)\n"
     "  --help          mostra aquesta ajuda\n"
     "\n"
     "Cada X és una fórmula. Si el diàleg refusaria la taula, escriu a l'error\n"
@@ -68,7 +69,7 @@ constexpr const char* nomsModels[] = {"lineal", "quadratica", "exponencial", "po
 
 // The arguments both commands share; the rest are left in `posicionals`.
 struct ArgumentsTaula {
-    bool espanyol = false;
+    Llengua llengua = Llengua::Catala;
     std::vector<std::string> posicionals;
     std::vector<std::string> opcions; // flags of the command, as given
     std::optional<std::string> model;
@@ -93,10 +94,8 @@ int LlegirArguments(const Arguments& args, std::string_view comanda, const char*
             const std::string& v = args[++i];
             if (s == "--model") {
                 a.model = v;
-            } else if (v == "es" || v == "ca") {
-                a.espanyol = v == "es";
-            } else {
-                err << comanda << ": idioma desconegut (ca o es): " << v << "\n";
+            } else if (!LlenguaDeCodi(v, a.llengua)) {
+                err << comanda << ": idioma desconegut (" << IdiomesAcceptats << "): " << v << "\n";
                 return 2;
             }
         } else if (std::find(banderes.begin(), banderes.end(), s) != banderes.end()) {
@@ -150,9 +149,9 @@ int LlegirFitxer(const std::string& nom, std::string_view comanda, std::string& 
 }
 
 // A refusal as the dialog would show it. Returns the exit status 1.
-int EscriureRefus(const Refus& r, bool ambCella, bool espanyol, std::ostream& err) {
+int EscriureRefus(const Refus& r, bool ambCella, Llengua llengua, std::ostream& err) {
     TaulaMissatges textos;
-    if (espanyol) textos.CanviarLlengua(Llengua::Castella);
+    textos.CanviarLlengua(llengua);
     err << "missatge " << r.Missatge;
     if (ambCella) err << ", fila " << r.Cursor.Fila << ", columna " << r.Cursor.Columna;
     err << ": " << textos.Missatge(r.Missatge) << "\n";
@@ -161,12 +160,12 @@ int EscriureRefus(const Refus& r, bool ambCella, bool espanyol, std::ostream& er
 
 // Reads the file into the grid as the paste button does. Returns 0, 1 (an empty
 // text: refusal reported) or 2 (reported).
-int OmplirGraella(const std::string& nom, std::string_view comanda, bool espanyol,
+int OmplirGraella(const std::string& nom, std::string_view comanda, Llengua llengua,
                   GraellaValors& graella, std::ostream& err) {
     std::string text;
     if (const int codi = LlegirFitxer(nom, comanda, text, err)) return codi;
     if (const int missatge = graella.Enganxar(text))
-        return EscriureRefus({missatge, {}}, false, espanyol, err);
+        return EscriureRefus({missatge, {}}, false, llengua, err);
     return 0;
 }
 
@@ -200,15 +199,15 @@ int ComandaRegressio(const Arguments& args, std::ostream& out, std::ostream& err
 
     auto dialeg = std::make_unique<DialegRegressio>();
     if (const int codi =
-            OmplirGraella(a.posicionals[0], "regressio", a.espanyol, dialeg->Graella, err))
+            OmplirGraella(a.posicionals[0], "regressio", a.llengua, dialeg->Graella, err))
         return codi;
     auto estat = std::make_unique<EstatNumerica>();
     if (coeficients) {
         CoeficientsRegressio c;
         const Refus r = ObrirCoeficients(*dialeg, Parametres{}, *estat, c);
-        if (!r.Acceptat()) return EscriureRefus(r, true, a.espanyol, err);
+        if (!r.Acceptat()) return EscriureRefus(r, true, a.llengua, err);
         TaulaMissatges textos;
-        if (a.espanyol) textos.CanviarLlengua(Llengua::Castella);
+        textos.CanviarLlengua(a.llengua);
         out << TextCopiarCoeficients(c, textos);
         return 0;
     }
@@ -216,7 +215,7 @@ int ComandaRegressio(const Arguments& args, std::ostream& out, std::ostream& err
     auto registre = std::make_unique<FuncioNumerica>();
     std::string etiqueta;
     const Refus r = AcceptarRegressio(*dialeg, Parametres{}, *estat, *registre, etiqueta);
-    if (!r.Acceptat()) return EscriureRefus(r, true, a.espanyol, err);
+    if (!r.Acceptat()) return EscriureRefus(r, true, a.llengua, err);
     out << etiqueta << "\n"
         << registre->EquacioRegressio << "\n"
         << NumeroAText(registre->CoeficientCorrelacio) << "\n";
@@ -240,7 +239,7 @@ int ComandaInterpolacio(const Arguments& args, std::ostream& out, std::ostream& 
 
     auto dialeg = std::make_unique<DialegInterpolacio>();
     if (const int codi =
-            OmplirGraella(a.posicionals[0], "interpolacio", a.espanyol, dialeg->Graella, err))
+            OmplirGraella(a.posicionals[0], "interpolacio", a.llengua, dialeg->Graella, err))
         return codi;
     dialeg->Opcions.Lineal = Te(a, "--lineal");
     dialeg->Opcions.Extrapolar = Te(a, "--extrapolar");
@@ -248,7 +247,7 @@ int ComandaInterpolacio(const Arguments& args, std::ostream& out, std::ostream& 
     auto registre = std::make_unique<FuncioNumerica>();
     std::string etiqueta;
     const Refus r = AcceptarInterpolacio(*dialeg, Parametres{}, *estat, *registre, etiqueta);
-    if (!r.Acceptat()) return EscriureRefus(r, true, a.espanyol, err);
+    if (!r.Acceptat()) return EscriureRefus(r, true, a.llengua, err);
 
     auto peces = std::make_unique<PreparacioInterpolacio>();
     PrepararInterpolacio(*registre, *peces);

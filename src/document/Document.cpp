@@ -27,8 +27,9 @@ namespace {
 constexpr std::string_view Signatura = "Tracim 3";
 constexpr std::string_view EtiquetaLlengua = "CATALÀ";
 
-// Spanish titles of older documents and the Catalan labels they are read as.
-constexpr std::array<std::array<std::string_view, 2>, 7> titolsCastella = {{
+// Spanish titles of older documents, and the same titles in English, and the
+// Catalan labels they are read as (documents are always written with the latter).
+constexpr std::array<std::array<std::string_view, 2>, 14> titolsTraduits = {{
     {"INTERPOLACIÓN", "INTERPOLACIÓ"},
     {"INTERPOLACIÓN LINEAL", "INTERPOLACIÓ LINEAL"},
     {"REGRESIÓN LINEAL  y = ax + b", "REGRESSIÓ LINEAL y = ax + b"},
@@ -36,12 +37,19 @@ constexpr std::array<std::array<std::string_view, 2>, 7> titolsCastella = {{
     {"REGRESIÓN EXPONENCIAL  y = a * b^x", "REGRESSIÓ EXPONENCIAL y = a . b^x"},
     {"REGRESIÓN EXPONENCIAL  y = a * x^b", "REGRESSIÓ EXPONENCIAL y = a . x^b"},
     {"REGRESIÓN INVERSA  y = a x/(b+x)", "REGRESSIÓ INVERSA  y = a x/(b+x)"},
+    {"INTERPOLATION", "INTERPOLACIÓ"},
+    {"LINEAR INTERPOLATION", "INTERPOLACIÓ LINEAL"},
+    {"LINEAR REGRESSION y = ax + b", "REGRESSIÓ LINEAL y = ax + b"},
+    {"QUADRATIC REGRESSION y = ax^2 + bx + c", "REGRESSIÓ QUADRÀTICA y = ax^2 + bx + c"},
+    {"EXPONENTIAL REGRESSION y = a . b^x", "REGRESSIÓ EXPONENCIAL y = a . b^x"},
+    {"POWER REGRESSION y = a . x^b", "REGRESSIÓ EXPONENCIAL y = a . x^b"},
+    {"INVERSE REGRESSION y = a x/(b+x)", "REGRESSIÓ INVERSA  y = a x/(b+x)"},
 }};
 
-// The Catalan label a Spanish title is read as; any other text unchanged.
+// The Catalan label a Spanish or English title is read as; any other text unchanged.
 std::string_view EtiquetaLlegida(std::string_view text) {
-    for (const auto& [castella, catala] : titolsCastella)
-        if (text == castella) return catala;
+    for (const auto& [traduit, catala] : titolsTraduits)
+        if (text == traduit) return catala;
     return text;
 }
 

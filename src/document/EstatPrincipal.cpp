@@ -36,8 +36,9 @@ std::string TextErrorEnElsCalculs(const EstatPrincipal& estat) {
         const double p = ArrodonirPerMostrar(unitat / pas);
         return baixa ? NumeroATextPrecisioBaixa(p, p) : NumeroAText(p);
     };
-    return "Error de la x = " + text(e.XUnitat, e.PasLogicX) + "\r\n\r\nError de la y = " +
-           text(e.YUnitat, e.PasLogicY);
+    const TaulaMissatges& m = estat.Missatges;
+    return std::string(m.Text(TextFix::ErrorDeLaX)) + text(e.XUnitat, e.PasLogicX) + "\r\n\r\n" +
+           std::string(m.Text(TextFix::ErrorDeLaY)) + text(e.YUnitat, e.PasLogicY);
 }
 
 } // namespace tracima

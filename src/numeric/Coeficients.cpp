@@ -102,7 +102,7 @@ std::string TextCopiarCoeficients(const CoeficientsRegressio& c, const TaulaMiss
     linia("");
     linia(titol("LabelCovariancia") + " " + NumeroAText(c.Covariancia));
     linia("");
-    linia("\tCoef. Correl. (R) ;\tERROR MEDIO");
+    linia(std::string(textos.Text(TextFix::CapcaleraCorrelacioError)));
     static constexpr std::string_view models[] = {"LabelModelLineal", "LabelModelQuadratic",
                                                   "LabelModelExponencial", "LabelModelPotencial",
                                                   "LabelModelInvers"};

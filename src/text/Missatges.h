@@ -1,10 +1,11 @@
 // The interface languages: the message table (301 numbered slots), the program
 // title, the caption sets of the menus and dialogs, and the language switch.
-// Only Catalan and Spanish carry texts; the four other languages only move the
-// check mark of the language menu.
+// Catalan, Spanish and English carry texts; the three other languages only move
+// the check mark of the language menu.
 #pragma once
 
 #include <array>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,6 +22,39 @@ enum class Llengua : int {
     Angles = 5,
 };
 constexpr int NombreLlengues = 6;
+
+// The languages that carry texts, in the order of the columns of every text table.
+// A fourth language with texts is one more entry here and one more column there.
+inline constexpr Llengua LlenguesAmbTextos[] = {Llengua::Catala, Llengua::Castella,
+                                                Llengua::Angles};
+constexpr int NombreLlenguesAmbTextos = static_cast<int>(std::size(LlenguesAmbTextos));
+
+// The column of a language's texts; -1 for a language without texts.
+constexpr int ColumnaDeTextos(Llengua llengua) {
+    for (int i = 0; i < NombreLlenguesAmbTextos; ++i)
+        if (LlenguesAmbTextos[i] == llengua) return i;
+    return -1;
+}
+
+// One text in each language with texts, in column order.
+using TextTraduit = std::array<std::string_view, NombreLlenguesAmbTextos>;
+
+// The entry of a per-language array for `llengua` (the Catalan one for a language
+// without texts). The array's size is checked when it is passed.
+template <class T>
+constexpr const T& EnLlengua(const T (&textos)[NombreLlenguesAmbTextos], Llengua llengua) {
+    const int columna = ColumnaDeTextos(llengua);
+    return textos[columna < 0 ? 0 : columna];
+}
+constexpr std::string_view EnLlengua(const TextTraduit& text, Llengua llengua) {
+    const int columna = ColumnaDeTextos(llengua);
+    return text[static_cast<std::size_t>(columna < 0 ? 0 : columna)];
+}
+
+// The language a first start takes when the settings file names none, from the
+// desktop's locale: the first of LC_ALL, LC_MESSAGES and LANG that is set and not
+// empty; "ca..." Catalan, "es..." Spanish, "en..." English, anything else Catalan.
+Llengua LlenguaDelSistema(const char* lcAll, const char* lcMessages, const char* lang);
 
 // The value stored under "Llengua" in the settings file: "Catala", "Castellano",
 // "Euskera", "Galego", "Portugues" or "English". Empty for a value outside the enum.
@@ -144,10 +178,20 @@ constexpr int MissatgeValorInicialX = 248;
 constexpr int MissatgeModificarExtrems = 249;
 constexpr int MissatgeCanviDeParametres = 250;
 
-// Fixed texts shown in both languages alike (they are not slots).
-inline constexpr std::string_view TextNoTeImatge = "NO té imatge";  // point panel
-inline constexpr std::string_view TextNoTeImatgeNiDerivada = "NO té imatge. NO té derivada";
-inline constexpr std::string_view TextForaDeLaPantalla = "Fora de la pantalla";
+// Texts that are not slots: Catalan and Spanish show the same (Catalan or Spanish)
+// text, English its own.
+enum class TextFix : int {
+    NoTeImatge, // the point panel
+    NoTeImatgeNiDerivada,
+    ForaDeLaPantalla,
+    LimitsIntegralDefinida, // captions of the integral limits bar
+    LimitsIntegralLinia,
+    LimitsArea,
+    ErrorDeLaX, // the pixel error box: "Error de la x = "
+    ErrorDeLaY,
+    CapcaleraCorrelacioError, // heading of the models in the coefficients' copy
+    ILimits,                  // between the two limits of an integral's result: " i "
+};
 
 // --- Captions ----------------------------------------------------------------
 
@@ -183,12 +227,14 @@ public:
     // The text of a slot in the language last loaded; empty for a slot outside
     // 0..300 or one that no language fills.
     std::string_view Missatge(int slot) const;
+    // A fixed text in the language last loaded.
+    std::string_view Text(TextFix text) const;
 
     // Title of every message box and of the main window: "Tracima".
     std::string_view TitolPrograma() const { return titolPrograma_; }
 
-    // The language handlers. Catalan and Spanish check their item and load their
-    // captions, title and messages; the other four only move the check mark.
+    // The language handlers. A language with texts checks its item and loads its
+    // captions, title and messages; the other three only move the check mark.
     // Returns 0, or 1 for a value outside the enum (nothing changes).
     int CanviarLlengua(Llengua llengua);
 
@@ -201,7 +247,7 @@ public:
     // The checked language item (what is written back to the settings file).
     Llengua LlenguaActual() const { return marcada_; }
     bool Marcada(Llengua llengua) const { return llengua == marcada_; }
-    // The language of the loaded texts: always Catala or Castella.
+    // The language of the loaded texts: always one of LlenguesAmbTextos.
     Llengua LlenguaDelsTextos() const { return textos_; }
 
     // Caption of a widget of a window in the language last loaded; empty when the

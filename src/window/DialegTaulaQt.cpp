@@ -87,9 +87,10 @@ QPushButton* DialegTaulaQt::CrearBoto(const char* nom) {
 void DialegTaulaQt::showEvent(QShowEvent* e) {
     RefrescarControls();
     QDialog::showEvent(e);
-    graella_->setAccessibleName(estat_.Missatges.LlenguaDelsTextos() == Llengua::Castella
-                                    ? QStringLiteral("Tabla de puntos")
-                                    : QStringLiteral("Taula de punts"));
+    static constexpr const char* NomsGraella[] = {"Taula de punts", "Tabla de puntos",
+                                                  "Table of points"};
+    graella_->setAccessibleName(
+        QString::fromUtf8(EnLlengua(NomsGraella, estat_.Missatges.LlenguaDelsTextos())));
     if (const QScreen* pantalla = screen())
         move(pantalla->availableGeometry().center() - QPoint(width() / 2, height() / 2));
     graella_->Refrescar();

@@ -31,7 +31,8 @@ struct TextsBotons {
 };
 // (The Cancel button of a box is named as the program's cancel buttons are.)
 constexpr TextsBotons Botons[] = {{"&Sí", "&No", "D'acord", "&Cancel.lar"},
-                                  {"&Sí", "&No", "Aceptar", "&Cancelar"}};
+                                  {"&Sí", "&No", "Aceptar", "&Cancelar"},
+                                  {"&Yes", "&No", "OK", "&Cancel"}};
 
 // A box at least as wide as its title, which the window manager would cut.
 void AmpleDelTitol(QMessageBox& caixa) {
@@ -57,7 +58,7 @@ void ServeisQt::MostrarMissatge(QWidget* pare, const QString& titol, const QStri
                                 IconaMissatge icona) {
     QMessageBox caixa(IconaQt(icona), titol, text, QMessageBox::Ok, pare);
     caixa.setObjectName("MissatgeTracima");
-    TraduirBotons(caixa, Botons[castella_ ? 1 : 0]);
+    TraduirBotons(caixa, EnLlengua(Botons, llengua_));
     caixa.exec();
 }
 
@@ -65,7 +66,7 @@ bool ServeisQt::Preguntar(QWidget* pare, const QString& titol, const QString& te
                           IconaMissatge icona) {
     QMessageBox caixa(IconaQt(icona), titol, text, QMessageBox::Yes | QMessageBox::No, pare);
     caixa.setObjectName("PreguntaTracima");
-    TraduirBotons(caixa, Botons[castella_ ? 1 : 0]);
+    TraduirBotons(caixa, EnLlengua(Botons, llengua_));
     return caixa.exec() == QMessageBox::Yes;
 }
 
@@ -76,8 +77,8 @@ bool ServeisQt::DemanarText(QWidget* pare, const QString& titol, const QString& 
     caixa.setWindowTitle(titol);
     caixa.setLabelText(pregunta);
     caixa.setTextValue(text);
-    caixa.setOkButtonText(QString::fromUtf8(Botons[castella_ ? 1 : 0].dacord));
-    caixa.setCancelButtonText(QString::fromUtf8(Botons[castella_ ? 1 : 0].cancelar));
+    caixa.setOkButtonText(QString::fromUtf8(EnLlengua(Botons, llengua_).dacord));
+    caixa.setCancelButtonText(QString::fromUtf8(EnLlengua(Botons, llengua_).cancelar));
     if (caixa.exec() != QDialog::Accepted) return false;
     text = caixa.textValue();
     return true;
@@ -88,7 +89,7 @@ RespostaDesar ServeisQt::PreguntarDesar(QWidget* pare, const QString& titol, con
                       QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, pare);
     caixa.setObjectName("PreguntaDesarTracima");
     caixa.setDefaultButton(QMessageBox::Yes);
-    TraduirBotons(caixa, Botons[castella_ ? 1 : 0]);
+    TraduirBotons(caixa, EnLlengua(Botons, llengua_));
     switch (caixa.exec()) {
     case QMessageBox::Yes: return RespostaDesar::Desar;
     case QMessageBox::No: return RespostaDesar::Descartar;

@@ -68,10 +68,10 @@ class ServeisQt : public Serveis {
     void CopiarText(const QString& text) override;
     QString TextCarpeta() override;
     void CopiarImatge(const QImage& imatge) override;
-    void FixarLlengua(Llengua llengua) override { castella_ = llengua == Llengua::Castella; }
+    void FixarLlengua(Llengua llengua) override { llengua_ = llengua; }
 
   private:
-    bool castella_ = false;
+    Llengua llengua_ = Llengua::Catala;
 };
 
 } // namespace tracima

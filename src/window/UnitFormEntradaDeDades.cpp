@@ -26,7 +26,10 @@ struct TextsBotons {
     const char* funcioNumerica;
 };
 constexpr TextsBotons Botons[] = {{"Eixos inicials", "Funció numèrica"},
-                                  {"Ejes iniciales", "Función numérica"}};
+                                  {"Ejes iniciales", "Función numérica"},
+                                  {"Initial axes", "Numeric function"}};
+
+constexpr const char* Tancar[] = {"Tancar", "Cerrar", "Close"};
 
 } // namespace
 
@@ -154,7 +157,7 @@ void TFormEntradaDeDades::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
     if (const QScreen* pantalla = screen())
         move(pantalla->availableGeometry().center() - QPoint(width() / 2, height() / 2));
-    const TextsBotons& t = Botons[estat_.Missatges.LlenguaDelsTextos() == Llengua::Castella ? 1 : 0];
+    const TextsBotons& t = EnLlengua(Botons, estat_.Missatges.LlenguaDelsTextos());
     // The picture buttons have no text to underline a letter in: Alt+E and Alt+M
     // reach them, as their tooltips say.
     botoIniciarEixos_->setToolTip(QString::fromUtf8(t.iniciarEixos) + QStringLiteral(" (Alt+E)"));
@@ -216,7 +219,7 @@ void MostrarAjudaFormules(QWidget* pare, Llengua llengua) {
     text->setHtml(Text(TextAjudaFormules(llengua)));
     text->setAccessibleName(Text(TitolAjudaFormules(llengua)));
     auto* botons = new QDialogButtonBox(&ajuda);
-    QPushButton* tancar = botons->addButton(QString::fromUtf8(llengua == Llengua::Castella ? "Cerrar" : "Tancar"),
+    QPushButton* tancar = botons->addButton(QString::fromUtf8(EnLlengua(Tancar, llengua)),
                                             QDialogButtonBox::RejectRole);
     tancar->setObjectName(QStringLiteral("BitBtnTancar"));
     QObject::connect(botons, &QDialogButtonBox::rejected, &ajuda, &QDialog::reject);

@@ -31,6 +31,10 @@ constexpr TextsParlantDe Textos[] = {
      "Estudio de funciones reales de una variable real: gráficas, puntos notables, intervalos, "
      "derivadas, integrales y funciones numéricas.",
      "Software libre bajo la licencia MIT.", "Aceptar"},
+    {"About Tracima", "Version %1",
+     "The study of real functions of one real variable: graphs, notable points, intervals, "
+     "derivatives, integrals and numeric functions.",
+     "Free software under the MIT licence.", "OK"},
 };
 
 } // namespace
@@ -67,7 +71,7 @@ TFormParlantDe::TFormParlantDe(const TaulaMissatges& missatges, QWidget* pare)
 }
 
 void TFormParlantDe::ActualitzarTextos() {
-    const TextsParlantDe& t = Textos[missatges_.LlenguaDelsTextos() == Llengua::Castella ? 1 : 0];
+    const TextsParlantDe& t = EnLlengua(Textos, missatges_.LlenguaDelsTextos());
     const QString versio = QString::fromUtf8(t.versio).arg(QString::fromUtf8(VersioPrograma()));
     setWindowTitle(QString::fromUtf8(t.titol));
     labelNom_->setText(QStringLiteral("<h2>Tracima</h2>") + versio.toHtmlEscaped());

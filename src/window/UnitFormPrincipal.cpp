@@ -59,6 +59,8 @@ void FixarTitol(QObject* objecte, const QString& text) {
         QString nom = text;
         nom.remove(QRegularExpression(QStringLiteral("&(?!&)")));
         widget->setAccessibleName(nom);
+        if (auto* caixa = qobject_cast<QComboBox*>(widget); caixa && caixa->lineEdit())
+            caixa->lineEdit()->setAccessibleName(nom);
         // A box is named by its label (an editable drop-down box and its text too).
         if (auto* etiqueta = qobject_cast<QLabel*>(widget); etiqueta && etiqueta->buddy()) {
             etiqueta->buddy()->setAccessibleName(nom);
@@ -79,11 +81,15 @@ struct TextsAccessibles {
 constexpr TextsAccessibles Accessibles[] = {
     {"Gràfic de les funcions", "Cap funció definida", "Resultat: "},
     {"Gráfico de las funciones", "Ninguna función definida", "Resultado: "},
+    {"Graph of the functions", "No function defined", "Result: "},
 };
 
 const TextsAccessibles& AccessiblesDe(Llengua l) {
-    return Accessibles[l == Llengua::Castella ? 1 : 0];
+    return EnLlengua(Accessibles, l);
 }
+
+// The toolkit's translation of its own dialogs in each language.
+constexpr const char* TraduccionsQt[] = {"qtbase_ca", "qtbase_es", "qtbase_en"};
 
 } // namespace
 
@@ -262,9 +268,8 @@ void TFormPrincipal::AplicarTitols() {
     serveis_.FixarLlengua(t.LlenguaDelsTextos());
     // The toolkit's own texts (file dialogs, context menus) in the same language.
     QCoreApplication::removeTranslator(&traduccioQt_);
-    if (traduccioQt_.load(t.LlenguaDelsTextos() == Llengua::Castella ? QStringLiteral("qtbase_es")
-                                                                      : QStringLiteral("qtbase_ca"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    const QString traduccio = QString::fromUtf8(EnLlengua(TraduccionsQt, t.LlenguaDelsTextos()));
+    if (traduccioQt_.load(traduccio, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&traduccioQt_);
     grafic_->setAccessibleName(QString::fromUtf8(AccessiblesDe(t.LlenguaDelsTextos()).grafic));
     ActualitzarDescripcioGrafic();
@@ -299,7 +304,7 @@ void TFormPrincipal::IniciarLlengua(std::string_view valorConfiguracio) {
 void TFormPrincipal::CanviarLlengua(Llengua llengua) {
     if (estat_.Missatges.CanviarLlengua(llengua) != 0) return;
     AplicarMarques();
-    if (llengua == Llengua::Catala || llengua == Llengua::Castella) AplicarTitols();
+    if (ColumnaDeTextos(llengua) >= 0) AplicarTitols();
 }
 
 std::string_view TFormPrincipal::ValorLlenguaConfiguracio() const {

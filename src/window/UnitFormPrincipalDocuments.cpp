@@ -22,8 +22,17 @@ namespace {
 
 QString Text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
-const QString FiltreObrir = QStringLiteral("Tracima (*.trc);;Tot tipus de fitxers (*)");
-const QString FiltreDesar = QStringLiteral("Tracima (*.trc);;Tot tipus de fitxers (*)");
+// Captions and filter of the file dialogs of documents.
+struct TextsFitxers {
+    const char *obrir, *desar, *filtre;
+};
+constexpr TextsFitxers Fitxers[] = {
+    {"TRACIMA - Obrir Fitxer", "TRACIMA - Desar Fitxer",
+     "Tracima (*.trc);;Tot tipus de fitxers (*)"},
+    {"TRACIMA - Abrir archivo", "TRACIMA - Guardar archivo",
+     "Tracima (*.trc);;Todos los archivos (*)"},
+    {"TRACIMA - Open File", "TRACIMA - Save File", "Tracima (*.trc);;All files (*)"},
+};
 
 } // namespace
 
@@ -99,8 +108,10 @@ bool TFormPrincipal::DesarDocumentA(const QString& fitxer) {
 void TFormPrincipal::MenuObrirClick() {
     if (!PotDeixarElDocument()) return;
     for (;;) {
-        const QString fitxer = serveis_.TriarFitxerObrir(this, QStringLiteral("TRACIMA - Obrir Fitxer"),
-                                                         QFile::decodeName(estat_.NomDocument.c_str()), FiltreObrir);
+        const TextsFitxers& t = EnLlengua(Fitxers, estat_.Missatges.LlenguaDelsTextos());
+        const QString fitxer = serveis_.TriarFitxerObrir(
+            this, QString::fromUtf8(t.obrir), QFile::decodeName(estat_.NomDocument.c_str()),
+            QString::fromUtf8(t.filtre));
         if (fitxer.isEmpty() || LlegirDocumentFinestra(fitxer)) return;
     }
 }
@@ -111,8 +122,10 @@ bool TFormPrincipal::MenuDesarClick() {
 }
 
 bool TFormPrincipal::MenuAnomenarIDesarClick() {
-    const QString fitxer = serveis_.TriarFitxerDesar(this, QStringLiteral("TRACIMA - Desar Fitxer"),
-                                                     QFile::decodeName(estat_.NomDocument.c_str()), FiltreDesar);
+    const TextsFitxers& t = EnLlengua(Fitxers, estat_.Missatges.LlenguaDelsTextos());
+    const QString fitxer = serveis_.TriarFitxerDesar(this, QString::fromUtf8(t.desar),
+                                                     QFile::decodeName(estat_.NomDocument.c_str()),
+                                                     QString::fromUtf8(t.filtre));
     return !fitxer.isEmpty() && DesarDocumentA(fitxer);
 }
 

@@ -14,6 +14,11 @@
 
 namespace tracima {
 
+namespace {
+constexpr const char* TitolsExportar[] = {"TRACIMA - Exportar", "TRACIMA - Exportar",
+                                          "TRACIMA - Export"};
+} // namespace
+
 void TFormPrincipal::RepintarA(Llenc& llenc) {
     // The window's scales belong to the window: an output of another size uses a copy.
     ValorsVista vista = estat_.Vista;
@@ -53,7 +58,8 @@ bool TFormPrincipal::ExportarImatge(const QString& fitxer, QSize mida) {
 
 void TFormPrincipal::MenuExportarImatgeClick() {
     const QString fitxer = serveis_.TriarFitxerDesar(
-        this, QStringLiteral("TRACIMA - Exportar"), QFileInfo(QFile::decodeName(estat_.NomDocument.c_str())).completeBaseName(),
+        this, QString::fromUtf8(EnLlengua(TitolsExportar, estat_.Missatges.LlenguaDelsTextos())),
+        QFileInfo(QFile::decodeName(estat_.NomDocument.c_str())).completeBaseName(),
         QStringLiteral("PNG (*.png);;SVG (*.svg);;PDF (*.pdf)"));
     if (fitxer.isEmpty()) return;
     // The window's size, or a larger one typed as "1280x920".

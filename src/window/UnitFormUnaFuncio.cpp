@@ -20,14 +20,11 @@ TFormUnaFuncio::TFormUnaFuncio(EstatPrincipal& estat, Serveis& serveis, TFormEnt
     comboBoxFuncio_->setObjectName(QStringLiteral("ComboBoxFuncio"));
     comboBoxFuncio_->addItems({"F(X)", "G(X)", "H(X)", "I(X)", "J(X)", "K(X)"});
     comboBoxFuncio_->setCurrentIndex(0);
-    comboBoxFuncio_->setAccessibleName(QStringLiteral("Funció"));
     editUnaFuncio_ = CrearCaixaEditable(this, QStringLiteral("EditUnaFuncio"));
     for (const std::string& e : ExemplesUnaFuncio()) editUnaFuncio_->addItem(QString::fromStdString(e));
     // As wide as a usual formula; the long examples scroll in the list.
     editUnaFuncio_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     editUnaFuncio_->setMinimumContentsLength(32);
-    editUnaFuncio_->setAccessibleName(QStringLiteral("Fórmula"));
-    editUnaFuncio_->lineEdit()->setAccessibleName(QStringLiteral("Fórmula"));
     auto* continuar = new QPushButton(this);
     continuar->setObjectName(QStringLiteral("BitBtnContinuar"));
     continuar->setDefault(true);

@@ -1,5 +1,7 @@
 #include "window/UnitPlataformaDependent.h"
 
+#include "text/Missatges.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -10,6 +12,7 @@
 #include <QStringDecoder>
 #include <QWidget>
 
+#include <cstdlib>
 #include <optional>
 
 namespace tracima {
@@ -42,11 +45,18 @@ QString FitxerConfiguracio() {
 std::string LlegirLlenguaConfiguracio() {
     const std::string perDefecte = "Catala";
     const QString cami = FitxerConfiguracio();
-    if (!QFileInfo::exists(cami) || FitxerMalmes(cami)) return perDefecte;
+    // A first start (no file, or no language in it) follows the desktop's language.
+    const auto delSistema = [] {
+        return std::string(NomLlenguaConfiguracio(LlenguaDelSistema(
+            std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"), std::getenv("LANG"))));
+    };
+    if (!QFileInfo::exists(cami)) return delSistema();
+    if (FitxerMalmes(cami)) return perDefecte;
     QSettings s(cami, QSettings::IniFormat);
     if (s.status() != QSettings::NoError) return perDefecte;
     const QVariant valor = s.value(QLatin1String(ClauLlengua));
-    if (!valor.isValid() || valor.typeId() != QMetaType::QString) return perDefecte;
+    if (!valor.isValid()) return delSistema();
+    if (valor.typeId() != QMetaType::QString) return perDefecte;
     return valor.toString().left(49).toStdString();
 }
 

@@ -15,8 +15,10 @@ namespace tracima {
 // ($XDG_CONFIG_HOME, else ~/.config), section [TracimaWin32], key Llengua.
 QString FitxerConfiguracio();
 
-// The value of Llengua, at most 49 characters; "Catala" for a missing file,
-// section or key, and for a file that cannot be read, is not text or is damaged.
+// The value of Llengua, at most 49 characters. A missing file, section or key is a
+// first start: the language of the desktop (LC_ALL, LC_MESSAGES, LANG), Catalan
+// when it is none of those with texts. "Catala" for a file that cannot be read, is
+// not text or is damaged, and for a value that is not text.
 std::string LlegirLlenguaConfiguracio();
 
 // Writes Llengua (a file that could not be read is replaced). Returns 0, or 1

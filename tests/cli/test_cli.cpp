@@ -102,6 +102,8 @@ TEST(Analitzar, SortidaExacta) {
          "missatge: Valor final de la x massa gran.\nestat: \n"},
         // 1/6 less the trapezoids' h^2/6 on columns 0.025 wide.
         {"area x^2 x --limits 0 1", "estat: Àrea entre 0 i 1 = 0.166562\n"},
+        {"area x^2 x --limits 0 1 --idioma en", "estat: Area between 0 and 1 = 0.166562\n"},
+        {"arrels --idioma en x^2-4", "-2\n2\nestat: Roots\n"},
         // The limit check shows the bar again (the second answer is a cancel); a
         // refused start has no value: the status says the refusal.
         {"area ln(x) x --limits -1 1 --idioma es",

@@ -15,6 +15,12 @@ namespace tracima {
 namespace {
 
 // Every slot the program reads, written out by hand as ranges.
+TaulaMissatges En(Llengua l) {
+    TaulaMissatges t;
+    EXPECT_EQ(t.CanviarLlengua(l), 0);
+    return t;
+}
+
 bool SlotLlegit(int slot) {
     const std::pair<int, int> trams[] = {{0, 1},     {13, 13},   {15, 23},   {27, 38},   {48, 48},
                                          {50, 69},   {80, 81},   {89, 89},   {100, 104}, {110, 115},
@@ -25,36 +31,60 @@ bool SlotLlegit(int slot) {
     return false;
 }
 
-TaulaMissatges EnCastella() {
-    TaulaMissatges t;
-    EXPECT_EQ(t.CanviarLlengua(Llengua::Castella), 0);
-    return t;
+TEST(Missatges, EverySlotReadHasATextInEachLanguageAndNoOtherSlotHasOne) {
+    for (Llengua l : LlenguesAmbTextos) {
+        const TaulaMissatges t = En(l);
+        for (int slot = 0; slot < NombreSlots; ++slot) {
+            // The names of the compile codes are empty in Catalan on purpose.
+            const bool buit =
+                !SlotLlegit(slot) || (l == Llengua::Catala && slot >= 112 && slot <= 120);
+            EXPECT_EQ(t.Missatge(slot).empty(), buit) << int(l) << " " << slot;
+        }
+        for (int fora : {-1, NombreSlots, INT_MIN, INT_MAX})
+            EXPECT_TRUE(t.Missatge(fora).empty()) << fora;
+        for (int i = 0; i <= static_cast<int>(TextFix::ILimits); ++i)
+            EXPECT_FALSE(t.Text(static_cast<TextFix>(i)).empty()) << int(l) << " " << i;
+        EXPECT_EQ(t.TitolPrograma(), "Tracima");
+    }
 }
 
-TEST(Missatges, EverySlotReadHasATextInBothLanguagesAndNoOtherSlotHasOne) {
-    const TaulaMissatges ca;
-    const TaulaMissatges es = EnCastella();
-    for (int slot = 0; slot < NombreSlots; ++slot) {
-        SCOPED_TRACE(slot);
-        EXPECT_EQ(es.Missatge(slot).empty(), !SlotLlegit(slot));
-        // The names of the compile codes are empty in Catalan on purpose.
-        EXPECT_EQ(ca.Missatge(slot).empty(), !SlotLlegit(slot) || (slot >= 112 && slot <= 120));
-    }
-    for (int fora : {-1, NombreSlots, INT_MIN, INT_MAX})
-        EXPECT_TRUE(ca.Missatge(fora).empty() && es.Missatge(fora).empty()) << fora;
-    EXPECT_EQ(std::tuple(ca.TitolPrograma(), es.TitolPrograma()), std::tuple("Tracima", "Tracima"));
+// The desktop's locale decides the language of a first start.
+TEST(Missatges, LanguageOfAFirstStartFromTheLocale) {
+    const std::tuple<const char*, const char*, const char*, Llengua> casos[] = {
+        {nullptr, nullptr, nullptr, Llengua::Catala},
+        {nullptr, nullptr, "en_US.UTF-8", Llengua::Angles},
+        {nullptr, nullptr, "es_ES.UTF-8", Llengua::Castella},
+        {nullptr, nullptr, "ca_ES.UTF-8@valencia", Llengua::Catala},
+        {nullptr, nullptr, "C", Llengua::Catala},
+        {nullptr, nullptr, "POSIX", Llengua::Catala},
+        {nullptr, nullptr, "fr_FR.UTF-8", Llengua::Catala},
+        {"", "", "en_GB", Llengua::Angles}, // empty values are not set
+        {nullptr, "es_AR.UTF-8", "en_US", Llengua::Castella},
+        {"C", "es_ES", "en_US", Llengua::Catala}, // LC_ALL wins, even as C
+        {"en", "es_ES", "ca_ES", Llengua::Angles},
+        {nullptr, nullptr, "english", Llengua::Angles},
+    };
+    for (const auto& [tot, missatges, lang, llengua] : casos)
+        EXPECT_EQ(LlenguaDelSistema(tot, missatges, lang), llengua)
+            << (tot ? tot : "-") << " " << (missatges ? missatges : "-") << " "
+            << (lang ? lang : "-");
 }
 
 // Texts kept as they are, with their blanks, typos and encoding.
 TEST(Missatges, ExactTexts) {
     const Llengua ca = Llengua::Catala, es = Llengua::Castella;
     const std::tuple<Llengua, int, std::string_view> casos[] = {
-        {es, 203, "No puedo guarar el archivo"}, {es, 100, "Error de cálculo "},
-        {ca, 171, "Copiar  a la carpeta?"}, {es, 171, "\u00BFCopiar en el portapapeles?"},
+        {es, 203, "No puedo guarar el archivo"},
+        {es, 100, "Error de cálculo "},
+        {ca, 171, "Copiar  a la carpeta?"},
+        {es, 171, "\u00BFCopiar en el portapapeles?"},
         {ca, MissatgeYMassaPetit, "Valor de la y massa petit"}, // not the x's "massa gran"
         {ca, 204, "No és possible dibuixar més punts. Netejar  la finestra."},
-        {ca, 102, "Arrel de base negativa i índex parell (pot ésser una arrel quadrada "
-                  "d\u00B4un número negatiu)"}};
+        {Llengua::Angles, 28, "Definite integral between "},
+        {Llengua::Angles, 53, "Roots"},
+        {ca, 102,
+         "Arrel de base negativa i índex parell (pot ésser una arrel quadrada "
+         "d\u00B4un número negatiu)"}};
     TaulaMissatges t;
     for (const auto& [llengua, slot, text] : casos) {
         ASSERT_EQ(t.CanviarLlengua(llengua), 0);
@@ -74,26 +104,37 @@ void EsperarIguals(const TaulaMissatges& a, const TaulaMissatges& b) {
                   std::tie(tb[i].formulari, tb[i].component, tb[i].text));
 }
 
-// A switch to Catalan or Spanish loads exactly the texts of a start-up in it (no Spanish
-// name of a compile code survives a switch to Catalan); the other four only move the
-// check mark, and a start-up in one of them shows the Catalan texts.
+// A switch to a language with texts loads exactly the texts of a start-up in it (no
+// Spanish name of a compile code survives a switch to Catalan), whatever came before;
+// the other three only move the check mark, and a start-up in one of them shows the
+// Catalan texts.
 TEST(Missatges, TheSixLanguagesSwitchedToAndStartedIn) {
     const char* noms[] = {"Catala", "Castellano", "Euskera", "Galego", "Portugues", "English"};
-    TaulaMissatges catala, es;
-    ASSERT_EQ(es.IniciarLlengua("Castellano"), 0);
+    TaulaMissatges inicis[NombreLlengues];
+    for (int i = 0; i < NombreLlengues; ++i)
+        ASSERT_EQ(inicis[i].IniciarLlengua(noms[i]), 0);
+    const TaulaMissatges& catala = inicis[0];
+    const TaulaMissatges& es = inicis[1];
+    TaulaMissatges cami; // Catalan -> English -> Spanish -> English
+    for (Llengua l : {Llengua::Angles, Llengua::Castella, Llengua::Angles}) {
+        ASSERT_EQ(cami.CanviarLlengua(l), 0);
+        EsperarIguals(cami, inicis[static_cast<int>(l)]);
+    }
     for (int i = 0; i < NombreLlengues; ++i) {
         SCOPED_TRACE(noms[i]);
         const auto l = static_cast<Llengua>(i);
-        TaulaMissatges t = EnCastella(), inici = EnCastella(); // a start-up must load texts
+        const bool ambTextos = ColumnaDeTextos(l) >= 0;
+        TaulaMissatges t = En(Llengua::Castella),
+                       inici = En(Llengua::Castella); // a start-up must load texts
         ASSERT_EQ(t.CanviarLlengua(l), 0);
         ASSERT_EQ(inici.IniciarLlengua(noms[i]), 0);
         EXPECT_EQ(std::tuple(t.LlenguaActual(), t.Marcada(l), t.Marcada(Llengua::Castella),
                              t.LlenguaDelsTextos(), inici.LlenguaActual(),
                              inici.LlenguaDelsTextos()),
-                  std::tuple(l, true, i == 1, i == 0 ? Llengua::Catala : Llengua::Castella, l,
-                             i == 1 ? Llengua::Castella : Llengua::Catala));
-        EsperarIguals(t, i == 0 ? catala : es);
-        EsperarIguals(inici, i == 1 ? es : catala);
+                  std::tuple(l, true, i == 1, ambTextos ? l : Llengua::Castella, l,
+                             ambTextos ? l : Llengua::Catala));
+        EsperarIguals(t, ambTextos ? inicis[i] : es);
+        EsperarIguals(inici, ambTextos ? inicis[i] : catala);
         Llengua llegida = Llengua::Angles;
         EXPECT_EQ(LlenguaDeConfiguracio(noms[i], llegida), 0);
         EXPECT_EQ(std::tuple(NomLlenguaConfiguracio(l), ComponentLlengua(l), llegida),
@@ -121,13 +162,13 @@ TEST(Missatges, TheSixLanguagesSwitchedToAndStartedIn) {
 
 // Every caption has its text in each language, found by its window and name only; the
 // per-window lists together give the whole table.
-TEST(Titols, EveryCaptionInBothLanguagesByWindowAndName) {
+TEST(Titols, EveryCaptionInEachLanguageByWindowAndName) {
     TaulaMissatges t;
-    for (Llengua l : {Llengua::Catala, Llengua::Castella}) {
+    for (Llengua l : LlenguesAmbTextos) {
         ASSERT_EQ(t.CanviarLlengua(l), 0);
-        for (const TitolBilingue& b : TitolsBilingues())
-            EXPECT_EQ(t.Titol(b.formulari, b.component),
-                      l == Llengua::Catala ? b.catala : b.castella) << b.formulari << b.component;
+        for (const TitolTraduit& b : TitolsTraduits())
+            EXPECT_EQ(t.Titol(b.formulari, b.component), b.text[ColumnaDeTextos(l)])
+                << b.formulari << b.component;
         std::size_t total = 0;
         for (std::string_view f : {FormPrincipal, FormEntradaDeDades, FormCanviDeParametres,
                                    FormCoeficients, FormIntegrals, FormNumericaInterpolacio,
@@ -137,7 +178,7 @@ TEST(Titols, EveryCaptionInBothLanguagesByWindowAndName) {
             for (const TitolComponent& c : t.Titols(f))
                 EXPECT_EQ(std::tuple(c.formulari, c.text), std::tuple(f, t.Titol(f, c.component)));
         }
-        EXPECT_EQ(std::pair(t.Titols().size(), TitolsBilingues().size()), std::pair(total, total));
+        EXPECT_EQ(std::pair(t.Titols().size(), TitolsTraduits().size()), std::pair(total, total));
     }
     // Unknown names, a control asked of another window, and labels the program rewrites
     // while it runs have none.
@@ -146,7 +187,13 @@ TEST(Titols, EveryCaptionInBothLanguagesByWindowAndName) {
         {FormEntradaDeDades, "MenuArxiu"}, {FormPrincipal, "PanelImatgeDerivadaLabelY"}};
     for (const auto& [f, c] : sense) EXPECT_EQ(t.Titol(f, c), "") << f << "." << c;
     EXPECT_TRUE(t.Titols("FormQueNoExisteix").empty());
+    const TaulaMissatges en = En(Llengua::Angles);
+    EXPECT_EQ(std::tuple(en.TitolMenu("MenuArxiu"), en.TitolMenu("MenuOpcions"),
+                         en.TitolMenu("Menu1funcio"), en.TitolMenu("Menu2funcions"),
+                         en.TitolMenu("MenuAjuda")),
+              std::tuple("&File", "&Options", "&1 function", "&2 functions", "&?"));
     // The interpolation dialog keeps its own spelling of "Siguiente".
+    ASSERT_EQ(t.CanviarLlengua(Llengua::Castella), 0);
     EXPECT_EQ(std::tuple(t.Titol(FormNumericaInterpolacio, "BitBtnSeguent"),
                          t.Titol(FormNumericaRegressio, "BitBtnSeguent")),
               std::tuple("&Siquiente", "&Siguiente"));
@@ -156,8 +203,9 @@ TEST(Titols, EveryCaptionInBothLanguagesByWindowAndName) {
 // has a caption.
 TEST(Titols, AccessKeysOfAMenuDoNotClash) {
     TaulaMissatges t;
-    for (int l : {0, 1}) {
-        ASSERT_EQ(t.CanviarLlengua(static_cast<Llengua>(l)), 0);
+    for (Llengua llengua : LlenguesAmbTextos) {
+        const int l = static_cast<int>(llengua);
+        ASSERT_EQ(t.CanviarLlengua(llengua), 0);
         std::vector<std::string> menus = {"barra"}; // the bar, a menu and a submenu in it
         std::set<std::string> vistes;
         for (const ElementMenu& e : EstructuraMenus()) {

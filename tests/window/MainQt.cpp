@@ -1,5 +1,6 @@
-// The main of the window tests: an offscreen platform and a temporary home, so
-// no window is shown and no file of the user is read or written.
+// The main of the window tests: an offscreen platform, a temporary home and the C
+// locale, so no window is shown, no file of the user is read or written, and a
+// first start is in Catalan whatever the desktop's language.
 #include <QApplication>
 #include <QTemporaryDir>
 
@@ -15,6 +16,9 @@ int main(int argc, char** argv) {
     for (const auto& [nom, valor] : {std::pair{"QT_QPA_PLATFORM", QByteArray("offscreen")}, {"HOME", arrel},
                                      {"XDG_CONFIG_HOME", arrel + "/config"}, {"XDG_DATA_HOME", arrel + "/data"}, {"XDG_RUNTIME_DIR", arrel}})
         setenv(nom, valor.constData(), 1);
+    unsetenv("LC_ALL");
+    unsetenv("LC_MESSAGES");
+    setenv("LANG", "C", 1);
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -5,7 +5,9 @@
 #include "window/UnitFormCoeficientsRegressio.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace tracima {
@@ -206,6 +208,21 @@ TEST(DialegsNumericsQt, InterpolationAndRegressionThroughTheChooser) {
     EXPECT_EQ(std::tuple(titol, text.startsWith("Coeficient de correlació : 1\n\nY = "),
                          w.s.carpetaText.startsWith("Coeficient de correlació : 1\r\n\r\nY = "), w.s.carpetaText.endsWith("\r\n\r\n")),
               std::tuple("Copiar  a la carpeta?", true, true, true));
+
+    // A document saved in English opens in Catalan and is written back byte for byte.
+    QTemporaryDir dir;
+    const auto bytes = [&dir](const char* nom) {
+        QFile f(dir.filePath(nom));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    w.f->CanviarLlengua(Llengua::Angles);
+    w.s.fitxers = {dir.filePath("en.trc"), dir.filePath("en.trc"), dir.filePath("ca.trc")};
+    w.Comanda("MenuAnomenarIDesar");
+    w.f->CanviarLlengua(Llengua::Catala);
+    w.Comanda("MenuObrir");
+    w.Comanda("MenuAnomenarIDesar");
+    EXPECT_TRUE(bytes("en.trc").contains("REGRESSI\xD3 QUADR\xC0TICA"));
+    EXPECT_EQ(bytes("en.trc"), bytes("ca.trc"));
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 #include "ServeisProvaQt.h"
 #include "window/UnitPlataformaDependent.h"
 
+#include <QGroupBox>
+#include <QLabel>
 #include <QMenu>
 #include <QProcess>
 #include <QRegularExpression>
@@ -29,6 +31,16 @@ std::map<QString, QString> Textos(const TFormPrincipal& f) {
     for (const QAction* a : f.findChildren<QAction*>())
         if (!a->objectName().isEmpty()) t[a->objectName()] = a->text();
     for (const QMenu* m : f.findChildren<QMenu*>()) t[m->objectName()] = m->title();
+    // The dialogs built so far: captions, texts and names for screen readers.
+    for (const QWidget* w : f.findChildren<QWidget*>()) {
+        const QWidget* finestra = w->window();
+        if (finestra == &f || w->objectName().isEmpty()) continue;
+        const QString nom = finestra->objectName() + "." + w->objectName();
+        t[nom] = w->isWindow() ? w->windowTitle() : w->accessibleName();
+        if (const auto* b = qobject_cast<const QAbstractButton*>(w)) t[nom + ".text"] = b->text();
+        if (const auto* l = qobject_cast<const QLabel*>(w)) t[nom + ".text"] = l->text();
+        if (const auto* g = qobject_cast<const QGroupBox*>(w)) t[nom + ".text"] = g->title();
+    }
     for (int slot = 0; slot < NombreSlots; ++slot)
         t[QString::number(slot)] = QString::fromUtf8(f.Estat().Missatges.Missatge(slot).data());
     return t;
@@ -67,41 +79,76 @@ TEST(FormPrincipal, StartUpStateAndInitialPosition) {
 }
 
 TEST(FormPrincipal, LanguageFromTheSettingsFileAndBackToIt) {
-    // The language in the settings file (a bare value is put in the program's group),
-    // and the language it leaves marked and written back on closing.
-    const std::pair<QByteArray, std::string> casos[] = {
-        {QByteArray(), "Catala"}, {"Catala", "Catala"}, {"Castellano", "Castellano"}, {"Euskera", "Euskera"},
-        {"Galego", "Galego"}, {"Portugues", "Portugues"}, {"English", "English"}, {"castellano", "Catala"},
-        {"[Altres]\nLlengua=Castellano\n", "Catala"},
-        {QByteArray("[TracimaWin32]\nLlengua=Castellano\n\0\xff\xfe", 37), "Catala"},
+    // The language in the settings file (a bare value is put in the program's group)
+    // under the desktop's LANG, and the language it leaves marked and written back on
+    // closing. Without a file or a value in it, the desktop's language decides.
+    const std::tuple<QByteArray, const char*, std::string> casos[] = {
+        {QByteArray(), "C", "Catala"},
+        {QByteArray(), "en_US.UTF-8", "English"},
+        {QByteArray(), "es_ES.UTF-8", "Castellano"},
+        {"Catala", "en_US", "Catala"},
+        {"Castellano", "C", "Castellano"},
+        {"Euskera", "C", "Euskera"},
+        {"Galego", "C", "Galego"},
+        {"Portugues", "C", "Portugues"},
+        {"English", "C", "English"},
+        {"castellano", "C", "Catala"},
+        {"[Altres]\nLlengua=Castellano\n", "en_GB", "English"},
+        {QByteArray("[TracimaWin32]\nLlengua=Castellano\n\0\xff\xfe", 37), "en_US", "Catala"},
     };
-    for (const auto& [fitxer, llengua] : casos) {
-        SCOPED_TRACE(fitxer.toStdString());
+    qunsetenv("LC_ALL");
+    qunsetenv("LC_MESSAGES");
+    const QByteArray langAbans = qgetenv("LANG");
+    for (const auto& [fitxer, lang, llengua] : casos) {
+        SCOPED_TRACE(fitxer.toStdString() + " " + lang);
+        qputenv("LANG", lang);
         ServeisProva s;
         auto f = Iniciar(s, fitxer.isNull() || fitxer.contains('\n') ? fitxer : "[TracimaWin32]\nLlengua=" + fitxer + "\n");
-        const bool castella = llengua == "Castellano";
-        EXPECT_EQ(std::tuple(Marcada(*f), f->Accio("MenuSortir")->text(), f->Estat().Missatges.Missatge(53)),
-                  std::tuple("Menu" + llengua, castella ? "&Salir" : "&Sortir", castella ? "Raíces" : "Arrels"));
+        const auto i = static_cast<std::size_t>(llengua == "Castellano" ? 1
+                                                : llengua == "English"  ? 2
+                                                                        : 0);
+        EXPECT_EQ(std::tuple(Marcada(*f), f->Accio("MenuSortir")->text(),
+                             f->Estat().Missatges.Missatge(53)),
+                  std::tuple("Menu" + llengua, std::array{"&Sortir", "&Salir", "E&xit"}[i],
+                             std::array{"Arrels", "Raíces", "Roots"}[i]));
         f->close();
         QFile escrit(FitxerConfiguracio());
         EXPECT_TRUE(escrit.open(QIODevice::ReadOnly) && escrit.readAll().contains(QByteArray("Llengua=") + llengua.c_str()));
         EXPECT_EQ(LlegirLlenguaConfiguracio(), llengua);
     }
+    qputenv("LANG", langAbans);
+}
+
+// Every dialog that keeps captions, built.
+void ConstruirDialegs(TFormPrincipal& f) {
+    f.EntradaDeDades(), f.UnaFuncio(), f.CanviDeParametres(), f.QuinaEsNumerica();
+    f.NumericaInterpolacio(), f.NumericaRegressio(), f.Coeficients(), f.PuntsSingulars(),
+        f.Integrals();
 }
 
 TEST(FormPrincipal, SwitchingLanguageGivesTheTextsOfAFreshStart) {
     ServeisProva s;
-    const auto textosEs = Textos(*Iniciar(s, "[TracimaWin32]\nLlengua=Castellano\n"));
+    std::map<std::string, std::map<QString, QString>> fresc;
+    for (const std::string l : {"Catala", "Castellano", "English"}) {
+        const auto f = Iniciar(s, QByteArray("[TracimaWin32]\nLlengua=") + l.c_str() + "\n");
+        ConstruirDialegs(*f);
+        fresc[l] = Textos(*f);
+    }
+    EXPECT_NE(fresc["Catala"], fresc["English"]);
+    EXPECT_EQ(fresc["English"]["FormEntradaDeDades.BitBtnAcord.text"], "&OK");
     const auto f = Iniciar(s, {});
-    const auto textosCa = Textos(*f);
-    EXPECT_NE(textosCa, textosEs);
-    f->Accio("MenuCastellano")->trigger();
-    EXPECT_EQ(std::tuple(Textos(*f), Marcada(*f)), std::tuple(textosEs, std::string("MenuCastellano")));
+    ConstruirDialegs(*f);
+    EXPECT_EQ(Textos(*f), fresc["Catala"]);
+    for (const std::string l : {"English", "Castellano", "English"}) {
+        f->Accio(("Menu" + l).c_str())->trigger();
+        EXPECT_EQ(std::tuple(Textos(*f), Marcada(*f)), std::tuple(fresc[l], "Menu" + l)) << l;
+    }
     // The check-mark-only languages move the mark and change nothing else.
     f->Accio("MenuGalego")->trigger();
-    EXPECT_EQ(std::tuple(Textos(*f), Marcada(*f)), std::tuple(textosEs, std::string("MenuGalego")));
+    EXPECT_EQ(std::tuple(Textos(*f), Marcada(*f)),
+              std::tuple(fresc["English"], std::string("MenuGalego")));
     f->Accio("MenuCatala")->trigger();
-    EXPECT_EQ(Textos(*f), textosCa);
+    EXPECT_EQ(Textos(*f), fresc["Catala"]);
     f->Accio("MenuEnglish")->trigger();
     f->close();
     EXPECT_EQ(LlegirLlenguaConfiguracio(), "English");

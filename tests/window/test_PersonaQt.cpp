@@ -77,7 +77,7 @@ QChar TeclaDe(const QString& text) {
 TEST(PersonaQt, EveryAccessKeyIsUniqueAndReachesItsControl) {
     Finestra w;
     TFormPrincipal& f = *w.f;
-    for (const Llengua llengua : {Llengua::Catala, Llengua::Castella}) {
+    for (const Llengua llengua : LlenguesAmbTextos) {
         f.CanviarLlengua(llengua);
         using Tecles = std::map<QChar, QString>;
         const auto afegir = [](Tecles& tecles, const QString& text, bool cal) {
@@ -91,7 +91,7 @@ TEST(PersonaQt, EveryAccessKeyIsUniqueAndReachesItsControl) {
                  f.EntradaDeDades(), f.UnaFuncio(), f.NumericaInterpolacio(), f.NumericaRegressio(),
                  f.QuinaEsNumerica(), f.Coeficients(), f.Integrals(), f.PuntsSingulars()}) {
             SCOPED_TRACE(dialeg->objectName().toStdString() +
-                         (llengua == Llengua::Castella ? " es" : " ca"));
+                         std::to_string(ColumnaDeTextos(llengua)));
             Tecles tecles;
             for (QAbstractButton* b : dialeg->findChildren<QAbstractButton*>())
                 if (!b->text().isEmpty() ||
@@ -164,7 +164,7 @@ TEST(PersonaQt, TextsFitTheirWindows) {
               etiqueta->geometry().right());
     EXPECT_FALSE(pausa->windowFlags() &
                  (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
-    for (const Llengua llengua : {Llengua::Catala, Llengua::Castella}) {
+    for (const Llengua llengua : LlenguesAmbTextos) {
         w.f->CanviarLlengua(llengua);
         TFormIntegrals* limits = w.f->Integrals();
         limits->adjustSize();
