@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPrintDialog>
@@ -77,6 +78,10 @@ bool ServeisQt::DemanarText(QWidget* pare, const QString& titol, const QString& 
     caixa.setWindowTitle(titol);
     caixa.setLabelText(pregunta);
     caixa.setTextValue(text);
+    // As wide as its title, which the window manager would cut otherwise (the box's
+    // layout fixes its size, so its text box is widened).
+    if (auto* linia = caixa.findChild<QLineEdit*>())
+        linia->setMinimumWidth(caixa.fontMetrics().horizontalAdvance(titol) + 120);
     caixa.setOkButtonText(QString::fromUtf8(EnLlengua(Botons, llengua_).dacord));
     caixa.setCancelButtonText(QString::fromUtf8(EnLlengua(Botons, llengua_).cancelar));
     if (caixa.exec() != QDialog::Accepted) return false;

@@ -22,16 +22,18 @@ namespace {
 
 QString Text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
-// Captions and filter of the file dialogs of documents.
+// Captions and filter of the file dialogs of documents, and the name offered for a
+// document that has none yet.
 struct TextsFitxers {
-    const char *obrir, *desar, *filtre;
+    const char *obrir, *desar, *filtre, *senseNom;
 };
 constexpr TextsFitxers Fitxers[] = {
     {"TRACIMA - Obrir Fitxer", "TRACIMA - Desar Fitxer",
-     "Tracima (*.trc);;Tot tipus de fitxers (*)"},
+     "Tracima (*.trc);;Tot tipus de fitxers (*)", "SenseNom.trc"},
     {"TRACIMA - Abrir archivo", "TRACIMA - Guardar archivo",
-     "Tracima (*.trc);;Todos los archivos (*)"},
-    {"TRACIMA - Open File", "TRACIMA - Save File", "Tracima (*.trc);;All files (*)"},
+     "Tracima (*.trc);;Todos los archivos (*)", "SinNombre.trc"},
+    {"TRACIMA - Open File", "TRACIMA - Save File", "Tracima (*.trc);;All files (*)",
+     "Untitled.trc"},
 };
 
 } // namespace
@@ -123,8 +125,10 @@ bool TFormPrincipal::MenuDesarClick() {
 
 bool TFormPrincipal::MenuAnomenarIDesarClick() {
     const TextsFitxers& t = EnLlengua(Fitxers, estat_.Missatges.LlenguaDelsTextos());
-    const QString fitxer = serveis_.TriarFitxerDesar(this, QString::fromUtf8(t.desar),
-                                                     QFile::decodeName(estat_.NomDocument.c_str()),
+    const QString inicial = DocumentSenseNom(estat_.NomDocument)
+                                ? QString::fromUtf8(t.senseNom)
+                                : QFile::decodeName(estat_.NomDocument.c_str());
+    const QString fitxer = serveis_.TriarFitxerDesar(this, QString::fromUtf8(t.desar), inicial,
                                                      QString::fromUtf8(t.filtre));
     return !fitxer.isEmpty() && DesarDocumentA(fitxer);
 }

@@ -17,6 +17,13 @@ namespace tracima {
 namespace {
 constexpr const char* TitolsExportar[] = {"TRACIMA - Exportar", "TRACIMA - Exportar",
                                           "TRACIMA - Export"};
+
+// The picture is offered beside the document, with its name.
+QString NomExportat(const std::string& document) {
+    const QFileInfo info(QFile::decodeName(document.c_str()));
+    return DocumentSenseNom(document) ? info.completeBaseName()
+                                      : info.absolutePath() + '/' + info.completeBaseName();
+}
 } // namespace
 
 void TFormPrincipal::RepintarA(Llenc& llenc) {
@@ -59,8 +66,7 @@ bool TFormPrincipal::ExportarImatge(const QString& fitxer, QSize mida) {
 void TFormPrincipal::MenuExportarImatgeClick() {
     const QString fitxer = serveis_.TriarFitxerDesar(
         this, QString::fromUtf8(EnLlengua(TitolsExportar, estat_.Missatges.LlenguaDelsTextos())),
-        QFileInfo(QFile::decodeName(estat_.NomDocument.c_str())).completeBaseName(),
-        QStringLiteral("PNG (*.png);;SVG (*.svg);;PDF (*.pdf)"));
+        NomExportat(estat_.NomDocument), QStringLiteral("PNG (*.png);;SVG (*.svg);;PDF (*.pdf)"));
     if (fitxer.isEmpty()) return;
     // The window's size, or a larger one typed as "1280x920".
     const QSize actual = grafic_->size();
