@@ -21,7 +21,7 @@ enum class TipusElementMenu {
 struct ElementMenu {
     TipusElementMenu tipus;
     std::string_view component; // objectName (empty for a separator)
-    std::string_view drecera;   // shortcut in portable text ("Ctrl+F"), or empty
+    std::string_view drecera;   // shortcuts in portable text ("Ctrl+F", "Ctrl++; Ctrl+="), or empty
 };
 
 // Every element of the menu bar, menus in bar order, items in menu order.

@@ -63,4 +63,11 @@ void GraficQt::mouseReleaseEvent(QMouseEvent* e) {
     if (EnDeixarRatoli) EnDeixarRatoli(e);
 }
 
+void GraficQt::wheelEvent(QWheelEvent* e) {
+    if (EnRodaRatoli)
+        EnRodaRatoli(e);
+    else
+        QWidget::wheelEvent(e);
+}
+
 } // namespace tracima

@@ -30,6 +30,8 @@ class GraficQt : public QWidget {
 
     // Mouse events of the graph, for the pointer read-out, marks and drags.
     std::function<void(QMouseEvent*)> EnPremerRatoli, EnMoureRatoli, EnDeixarRatoli;
+    // The wheel over the graph (zoom).
+    std::function<void(QWheelEvent*)> EnRodaRatoli;
 
   protected:
     void paintEvent(QPaintEvent* e) override;
@@ -37,6 +39,7 @@ class GraficQt : public QWidget {
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void wheelEvent(QWheelEvent* e) override;
 
   private:
     // A new buffer when the widget's size or pixel ratio differ from the buffer's.

@@ -106,6 +106,7 @@ TFormPrincipal::TFormPrincipal(Serveis& serveis, QWidget* pare)
     };
     grafic_->EnPremerRatoli = [this](QMouseEvent* e) { RatoliPremut(e); };
     grafic_->EnMoureRatoli = [this](QMouseEvent* e) { RatoliMogut(e); };
+    grafic_->EnRodaRatoli = [this](QWheelEvent* e) { RodaRatoli(e); };
     grafic_->EnDeixarRatoli = [this](QMouseEvent* e) { RatoliDeixat(e); };
     timerTracat_ = new QTimer(this);
     timerTracat_->setObjectName(QStringLiteral("TimerTrassarElsCalculs"));
@@ -237,7 +238,8 @@ void TFormPrincipal::CrearMenus() {
         case TipusElementMenu::Llengua: {
             auto* accio = new QAction(this);
             accio->setObjectName(nom);
-            if (!e.drecera.empty()) accio->setShortcut(QKeySequence(Text(e.drecera)));
+            if (!e.drecera.empty())
+                accio->setShortcuts(QKeySequence::listFromString(Text(e.drecera)));
             accio->setCheckable(e.tipus != TipusElementMenu::Comanda);
             // No command runs inside a traced scan: the scan ends before the
             // command (this connection is the item's first).

@@ -7,11 +7,13 @@
 #include "analysis/ComandesAnalisi.h"
 #include "analysis/PuntImatge.h"
 #include "document/EstatPrincipal.h"
-#include "window/ServeisQt.h"
 #include "engine/UnitCalcular.h"
 #include "view/Dibuix.h"
+#include "view/Navegacio.h"
 #include "window/GraficQt.h"
+#include "window/ServeisQt.h"
 
+#include <QElapsedTimer>
 #include <QHash>
 #include <QMainWindow>
 #include <QTranslator>
@@ -29,7 +31,9 @@ class QLineEdit;
 class QMenu;
 class QDragEnterEvent;
 class QDropEvent;
+class QKeyEvent;
 class QMouseEvent;
+class QWheelEvent;
 class QTimer;
 
 namespace tracima {
@@ -140,6 +144,16 @@ class TFormPrincipal : public QMainWindow,
     // Writes the graph at `mida` pixels to `fitxer` as PNG, SVG or PDF (by its
     // suffix; PNG otherwise). False after message 203 when it cannot be written.
     bool ExportarImatge(const QString& fitxer, QSize mida);
+
+    // Zoom and pan (UnitFormPrincipalVista.cpp). Each is a change of axes as if
+    // typed in the data entry dialog; a step the dialog would refuse is not taken
+    // (false). A new step keeps the axes before it for "Vista anterior".
+    bool Apropar(double px, double py, double osques, bool nouPas);
+    bool Desplacar(double dx, double dy, bool nouPas);
+    bool VistaAnterior();
+    // The wheel (a run of notches is one step) and Ctrl+arrow keys.
+    void RodaRatoli(QWheelEvent* e);
+    bool TeclaDeVista(QKeyEvent* e);
 
     // Whether the functions, axes or tables differ from the document last read
     // or written.
@@ -271,11 +285,21 @@ class TFormPrincipal : public QMainWindow,
     QFrame* panelPunt_ = nullptr;
     QLineEdit* editX_ = nullptr;
     QLabel* labelY_ = nullptr;
-    int EstatArrossegament = 0;
+    int EstatArrossegament = 0; // 1 the point's line, 2 the plane (pan)
     QHash<QString, QAction*> accions_;
     QHash<QString, QMenu*> menus_;
     bool limitsAjustats_ = false; // the first show has happened
     bool marcAplicat_ = false;    // the outer size was set with the frame known
+
+  private:
+    // Zoom and pan: the earlier views, the axes where a drag began and the
+    // pointer there, and the time of the last wheel notch (a run is one step).
+    void AplicarEixosNavegats(const EixosFuncions& nous, bool nouPas);
+    HistorialVistes vistes_;
+    EixosFuncions eixosArrossegament_;
+    QPoint iniciArrossegament_;
+    QElapsedTimer darreraRoda_;
+    bool panMogut_ = false;
 };
 
 } // namespace tracima

@@ -31,6 +31,16 @@ void TFormPrincipal::ConnectarComandes() {
     connectar("MenuImpressio", &TFormPrincipal::MenuImpressioClick);
     connectar("MenuCopiarAlaCarpeta", &TFormPrincipal::MenuCopiarAlaCarpetaClick);
     connectar("MenuNetejar", &TFormPrincipal::MenuNetejarClick);
+    // Zoom about the centre of the plot (columns 20..620, rows 20..420 of 640 x 460).
+    const auto centre = [this](double osques) {
+        Apropar(320 * estat_.Vista.EscalaX, 220 * estat_.Vista.EscalaY, osques, true);
+    };
+    if (QAction* a = Accio("MenuApropar"))
+        connect(a, &QAction::triggered, this, [centre] { centre(1); });
+    if (QAction* a = Accio("MenuAllunyar"))
+        connect(a, &QAction::triggered, this, [centre] { centre(-1); });
+    if (QAction* a = Accio("MenuVistaAnterior"))
+        connect(a, &QAction::triggered, this, [this] { VistaAnterior(); });
     connectar("MenuErrorEnElsCalculs", &TFormPrincipal::MenuErrorEnElsCalculsClick);
     connectar("MenuDisminuirGruixLinies", &TFormPrincipal::MenuDisminuirGruixLiniesClick);
     connectar("MenuAugmentarGruixLinies", &TFormPrincipal::MenuAugmentarGruixLiniesClick);

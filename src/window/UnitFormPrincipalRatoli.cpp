@@ -155,6 +155,18 @@ bool TFormPrincipal::eventFilter(QObject* objecte, QEvent* e) {
 
 void TFormPrincipal::RatoliMogut(QMouseEvent* e) {
     const QPoint pos = e->position().toPoint();
+    if (EstatArrossegament == 2) {
+        // The plane follows the pointer from where the drag began; the drag is one
+        // step of the way back, kept when it first moves the axes.
+        const auto nous =
+            EixosDesplacats(eixosArrossegament_, estat_.Vista, pos.x() - iniciArrossegament_.x(),
+                            pos.y() - iniciArrossegament_.y());
+        if (nous) {
+            AplicarEixosNavegats(*nous, !panMogut_);
+            panMogut_ = true;
+        }
+        return;
+    }
     const int a = estat_.Resultats.AnalisiActiva;
     ContextAnalisi ctx = ContextCalcul();
     if (EstatArrossegament == 1) {
@@ -191,6 +203,17 @@ void TFormPrincipal::RatoliPremut(QMouseEvent* e) {
     if (e->button() == Qt::RightButton) {
         AturarCalculEnMarxa();
         NetejarResultats(estat_.Resultats, estat_.Funcions, *this);
+        return;
+    }
+    // The middle button, or Shift with the left one, drags the plane.
+    if (e->button() == Qt::MiddleButton ||
+        (e->button() == Qt::LeftButton && (e->modifiers() & Qt::ShiftModifier))) {
+        AturarCalculEnMarxa();
+        EstatArrossegament = 2;
+        eixosArrossegament_ = estat_.Funcions.Eixos;
+        iniciArrossegament_ = pos;
+        panMogut_ = false;
+        grafic_->setCursor(Qt::ClosedHandCursor);
         return;
     }
     if (e->button() != Qt::LeftButton) return;

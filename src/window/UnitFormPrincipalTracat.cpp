@@ -116,6 +116,7 @@ void TFormPrincipal::keyPressEvent(QKeyEvent* e) {
         r.PausaDemanada = true;
         return;
     }
+    if (TeclaDeVista(e)) return;
     // Escape is the point panel's Cancel.lar.
     if (e->key() == Qt::Key_Escape && panell_.Visible && !CalculEnMarxa()) {
         PanelCancelar();
