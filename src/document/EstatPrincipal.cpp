@@ -21,6 +21,7 @@ bool* MarcaDeMenu(EstatPrincipal& estat, std::string_view component) {
         {"MenuTreureElsEixos", &o.MenuTreureElsEixos},
         {"MenuFuncionsEnNegre", &o.MenuFuncionsEnNegre},
         {"MenuNomsPunts", &o.MenuNomsPunts},
+        {"MenuLiniesSuaus", &o.MenuLiniesSuaus},
         {"MenuTransparent", &estat.Finestra.MenuTransparent},
         {"MenuSempreVisible", &estat.Finestra.MenuSempreVisible},
     };

@@ -38,6 +38,7 @@ constexpr ElementMenu Elements[] = {
     {T::Marca, "MenuPrecisioBaixa", ""},
     {T::Marca, "MenuTreureElsEixos", ""},
     {T::Marca, "MenuFuncionsEnNegre", ""},
+    {T::Marca, "MenuLiniesSuaus", ""},
     {T::Separador, "", ""},
     {T::Comanda, "MenuErrorEnElsCalculs", ""},
     {T::Separador, "", ""},

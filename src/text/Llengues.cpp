@@ -45,6 +45,7 @@ constexpr TitolTraduit Titols[] = {
     {P, "MenuApropar", {"Apr&opar", "A&mpliar", "&Zoom in"}},
     {P, "MenuAllunyar", {"Allun&yar", "Re&ducir", "Zoom &out"}},
     {P, "MenuVistaAnterior", {"V&ista anterior", "Vista a&nterior", "Pre&vious view"}},
+    {P, "MenuLiniesSuaus", {"Línies s&uaus", "Líneas s&uaves", "Smoot&h lines"}},
     {P, "MenuPissarra", {"&Pissarra", "&Pizarra", "&Blackboard"}},
     {P, "MenuTrama", {"&Trama", "&Trama", "&Grid"}},
     {P,

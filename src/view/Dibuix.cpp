@@ -256,8 +256,10 @@ void Repintar(Llenc& l, ConjuntFuncions& cf, const OpcionsVista& o, ValorsVista&
     l.FixarEstilLlapis(EstilLlapis::Continu);
     if (!o.MenuTreureElsEixos) DibuixarEixos(l, cf.Eixos, o, v);
     v.DibuixarEixY = true;
+    l.FixarSuau(o.MenuLiniesSuaus);
     DibuixarCorbes(l, cf, o, v, finestra);
     DibuixarResultats(l, r, cf.Eixos, o, v);
+    l.FixarSuau(false);
 }
 
 void NetejarEstatResultats(EstatResultats& r, const EixosFuncions& eixos) {

@@ -40,6 +40,10 @@ class Llenc {
     virtual void FixarGruixLlapis(int gruix) = 0;
     virtual void FixarEstilLlapis(EstilLlapis estil) = 0;
 
+    // Smooth lines: the sloping lines drawn while it is on are antialiased (axis-
+    // parallel lines stay crisp). Canvases that cannot smooth ignore it.
+    virtual void FixarSuau(bool) {}
+
     // Moves the pen without drawing.
     virtual void MoureA(int x, int y) = 0;
     // Draws from the pen position to (x, y) with the current pen; the end pixel

@@ -78,6 +78,7 @@ void LlencSvg::TancarCami() {
         cos_ += '"';
     }
     if (estil_ == EstilLlapis::Puntejat) cos_ += " stroke-dasharray=\"1 2\" stroke-linecap=\"butt\"";
+    if (suau_) cos_ += " shape-rendering=\"geometricPrecision\"";
     cos_ += "/>\n";
     cami_.clear();
 }
@@ -100,6 +101,12 @@ void LlencSvg::OmplirRectangle(int esquerra, int dalt, int dreta, int baix, Colo
     if (dreta <= esquerra || baix <= dalt) return;
     TancarCami();
     Rectangle(esquerra, dalt, dreta - esquerra, baix - dalt, color);
+}
+
+void LlencSvg::FixarSuau(bool suau) {
+    if (suau == suau_) return;
+    TancarCami();
+    suau_ = suau;
 }
 
 void LlencSvg::FixarColorLlapis(Color color) {

@@ -21,6 +21,7 @@ class LlencSvg : public Llenc {
     void FixarColorLlapis(Color color) override;
     void FixarGruixLlapis(int gruix) override;
     void FixarEstilLlapis(EstilLlapis estil) override;
+    void FixarSuau(bool suau) override;
     void MoureA(int x, int y) override;
     void LiniaA(int x, int y) override;
     void EscriureText(int x, int y, std::string_view text, Color color, Color fons) override;
@@ -38,6 +39,7 @@ class LlencSvg : public Llenc {
     Color color_ = ColorNegre;
     int gruix_ = 1;
     EstilLlapis estil_ = EstilLlapis::Continu;
+    bool suau_ = false;
     int x_ = 0, y_ = 0;
     int camiX_ = 0, camiY_ = 0; // where the gathered path ends
 };

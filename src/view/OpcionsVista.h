@@ -6,7 +6,7 @@
 
 namespace tracima {
 
-// Every start shows these initial states; they are not stored between runs.
+// Every start shows these initial states; only MenuLiniesSuaus is stored between runs.
 struct OpcionsVista {
     bool MenuPissarra = false;                        // black board, white texts
     bool MenuTrama = false;                           // dotted grid instead of ticks
@@ -19,6 +19,7 @@ struct OpcionsVista {
     bool MenuTreureElsEixos = false;                  // no axes, ticks, grid or labels
     bool MenuFuncionsEnNegre = false;                 // curves, points, axes black
     bool MenuNomsPunts = false;                       // "Només punts": points, no curves
+    bool MenuLiniesSuaus = false;                     // antialiased curves (kept in the settings)
     int GruixLinies = 1;                              // pen width in pixels, >= 1
 };
 

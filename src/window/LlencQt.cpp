@@ -102,8 +102,11 @@ void LlencPintorQt::LiniaA(int x, int y) {
     const QPoint inici = posicio_;
     posicio_ = fi;
     if (fi == inici) return;
-    if (vectorial_) {
+    if (vectorial_ || (suau_ && fi.x() != inici.x() && fi.y() != inici.y())) {
+        // From pixel centre to pixel centre; a smooth line blends its edges.
+        if (suau_) p_->setRenderHint(QPainter::Antialiasing, true);
         p_->drawLine(QPointF(inici) + QPointF(0.5, 0.5), QPointF(fi) + QPointF(0.5, 0.5));
+        if (suau_) p_->setRenderHint(QPainter::Antialiasing, false);
         return;
     }
     if (gruix_ == 1 && estil_ == EstilLlapis::Continu && (fi.x() == inici.x() || fi.y() == inici.y())) {

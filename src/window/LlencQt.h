@@ -2,7 +2,8 @@
 // change and the widget's paintEvent only copies it to the screen. Coordinates
 // are the widget's (device-independent) pixels; the buffer has the screen's
 // device pixel ratio, so on a high-density screen lines and texts are drawn at
-// full resolution, never scaled up. Antialiasing stays off.
+// full resolution, never scaled up. Antialiasing stays off but for the sloping
+// lines drawn while smooth lines are asked for.
 #pragma once
 
 #include "view/Llenc.h"
@@ -31,6 +32,7 @@ class LlencPintorQt : public Llenc {
     void FixarColorLlapis(Color color) override;
     void FixarGruixLlapis(int gruix) override;
     void FixarEstilLlapis(EstilLlapis estil) override;
+    void FixarSuau(bool suau) override { suau_ = suau; }
     void MoureA(int x, int y) override;
     void LiniaA(int x, int y) override;
     void EscriureText(int x, int y, std::string_view text, Color color, Color fons) override;
@@ -56,6 +58,7 @@ class LlencPintorQt : public Llenc {
     EstilLlapis estil_ = EstilLlapis::Continu;
     QPoint posicio_;
     bool vectorial_ = false;
+    bool suau_ = false;
 };
 
 class LlencQt : public LlencPintorQt {

@@ -96,6 +96,7 @@ constexpr const char* TraduccionsQt[] = {"qtbase_ca", "qtbase_es", "qtbase_en"};
 TFormPrincipal::TFormPrincipal(Serveis& serveis, QWidget* pare)
     : QMainWindow(pare), serveis_(serveis) {
     setObjectName(Text(FormPrincipal));
+    estat_.Opcions.MenuLiniesSuaus = LlegirLiniesSuaus();
     grafic_ = new GraficQt(this);
     grafic_->setObjectName(QStringLiteral("Grafic"));
     setCentralWidget(grafic_);
@@ -377,6 +378,7 @@ void TFormPrincipal::closeEvent(QCloseEvent* e) {
     estat_.Resultats.AturarCalcul = true;
     AturarCalculEnMarxa();
     EscriureLlenguaConfiguracio(ValorLlenguaConfiguracio());
+    EscriureLiniesSuaus(estat_.Opcions.MenuLiniesSuaus);
     e->accept();
 }
 

@@ -19,6 +19,7 @@ namespace tracima {
 namespace {
 
 constexpr const char* ClauLlengua = "TracimaWin32/Llengua";
+constexpr const char* ClauLiniesSuaus = "TracimaWin32/LiniesSuaus";
 constexpr qint64 MidaMaximaConfiguracio = 64 * 1024;
 
 // True when the file exists but is not a settings text this program can trust:
@@ -60,17 +61,39 @@ std::string LlegirLlenguaConfiguracio() {
     return valor.toString().left(49).toStdString();
 }
 
-int EscriureLlenguaConfiguracio(std::string_view valor) {
+namespace {
+
+// Writes one key of the settings file (a file that could not be read is replaced);
+// the file is rewritten (and synced to disk) only when the value changes.
+int EscriureClau(const char* clau, const QString& text) {
     const QString cami = FitxerConfiguracio();
     QDir().mkpath(QFileInfo(cami).absolutePath());
     if (FitxerMalmes(cami)) QFile::remove(cami);
     QSettings s(cami, QSettings::IniFormat);
-    const QString text = QString::fromUtf8(valor.data(), static_cast<qsizetype>(valor.size()));
-    // The file is rewritten (and synced to disk) only when the value changes.
-    if (s.status() == QSettings::NoError && s.value(QLatin1String(ClauLlengua)) == text) return 0;
-    s.setValue(QLatin1String(ClauLlengua), text);
+    if (s.status() == QSettings::NoError && s.value(QLatin1String(clau)) == text) return 0;
+    s.setValue(QLatin1String(clau), text);
     s.sync();
     return s.status() == QSettings::NoError ? 0 : 1;
+}
+
+} // namespace
+
+int EscriureLlenguaConfiguracio(std::string_view valor) {
+    return EscriureClau(ClauLlengua,
+                        QString::fromUtf8(valor.data(), static_cast<qsizetype>(valor.size())));
+}
+
+bool LlegirLiniesSuaus() {
+    const QString cami = FitxerConfiguracio();
+    if (!QFileInfo::exists(cami) || FitxerMalmes(cami)) return false;
+    QSettings s(cami, QSettings::IniFormat);
+    return s.status() == QSettings::NoError &&
+           s.value(QLatin1String(ClauLiniesSuaus)).toString() == QStringLiteral("1");
+}
+
+int EscriureLiniesSuaus(bool suaus) {
+    if (LlegirLiniesSuaus() == suaus) return 0;
+    return EscriureClau(ClauLiniesSuaus, suaus ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
 void FixarSempreVisible(QWidget* finestra, bool sempreVisible) {

@@ -21,6 +21,12 @@ QString FitxerConfiguracio();
 // not text or is damaged, and for a value that is not text.
 std::string LlegirLlenguaConfiguracio();
 
+// The key LiniesSuaus beside Llengua: smooth lines on for "1"; off for any other
+// value, a missing key or file, or a damaged file. Writing leaves an unchanged
+// value alone. Returns 0, or 1 when the file cannot be written.
+bool LlegirLiniesSuaus();
+int EscriureLiniesSuaus(bool suaus);
+
 // Writes Llengua (a file that could not be read is replaced). Returns 0, or 1
 // when the file could not be written (the caller does not report it).
 int EscriureLlenguaConfiguracio(std::string_view valor);

@@ -150,8 +150,14 @@ TEST(FormPrincipal, SwitchingLanguageGivesTheTextsOfAFreshStart) {
     f->Accio("MenuCatala")->trigger();
     EXPECT_EQ(Textos(*f), fresc["Catala"]);
     f->Accio("MenuEnglish")->trigger();
+    // Smooth lines are kept beside the language; a file without the key means off.
+    EXPECT_FALSE(f->Accio("MenuLiniesSuaus")->isChecked());
+    f->Accio("MenuLiniesSuaus")->trigger();
     f->close();
-    EXPECT_EQ(LlegirLlenguaConfiguracio(), "English");
+    EXPECT_EQ(std::pair(LlegirLlenguaConfiguracio(), LlegirLiniesSuaus()),
+              std::pair(std::string("English"), true));
+    EXPECT_TRUE(TFormPrincipal(s).Accio("MenuLiniesSuaus")->isChecked());
+    QFile::remove(FitxerConfiguracio()); // later windows start without it
 }
 
 TEST(FormPrincipal, CheckItemsMirrorTheStateAndRepaint) {

@@ -9,8 +9,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <tuple>
+#include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace tracima {
@@ -112,6 +113,41 @@ TEST(LlencQt, AxesGridCurvesOverlayAndBlackBoardAtEachSize) {
             EXPECT_GT(blancs, 10);
         }
     }
+}
+
+// Smooth lines blend the sloping curves (colours between the curve's and the
+// background's along it) and leave the axes, their ticks and the hatching crisp;
+// in SVG only the curves' paths lose crispEdges.
+TEST(LlencQt, SmoothLinesBlendCurvesOnly) {
+    for (const auto& [client, dpr] : {std::pair{QSize(640, 460), 1.0}, {QSize(640, 460), 2.0}}) {
+        Grafic g{client, dpr};
+        for (int c = 100; c <= 140; ++c)
+            g.r.Segments.Afegir(c, 220, c, 180, true);
+        g.o.MenuLiniesSuaus = true;
+        g.Pintar({"sin(x)"});
+        std::set<QRgb> curva, eixos;
+        for (int y = 0; y < g.imatge.height(); ++y) {
+            for (int x = 0; x < g.imatge.width(); ++x) {
+                const QColor c = g.imatge.pixelColor(x, y);
+                if (c.red() == c.green() && c.blue() > c.red() && c.red() > 0)
+                    curva.insert(c.rgb());
+            }
+            if (std::abs(y / dpr - g.Px(220)) > 12) // away from where the curve crosses it
+                eixos.insert(g.imatge.pixelColor(static_cast<int>(g.Px(320) * dpr), y).rgb());
+        }
+        EXPECT_GT(curva.size(), 5u) << dpr;
+        EXPECT_EQ(eixos, (std::set<QRgb>{Gris.rgb(), Blanc.rgb()})) << dpr;
+        EXPECT_EQ(g.AFila(g.Px(200), g.Px(100), g.Px(140), Vermell), g.Px(140) - g.Px(100) + 1);
+    }
+    Grafic g{QSize(640, 460), 1.0};
+    g.o.MenuLiniesSuaus = true;
+    g.Pintar({"sin(x)"});
+    LlencSvg svg(640, 460);
+    Repintar(svg, g.cf, g.o, g.v, g.r);
+    const std::string doc = svg.Document();
+    EXPECT_NE(doc.find("stroke=\"#0000ff\" shape-rendering=\"geometricPrecision\""),
+              std::string::npos);
+    EXPECT_EQ(doc.find("stroke=\"#808080\" shape-rendering"), std::string::npos);
 }
 
 // The same scene on the SVG and the recording canvas: a well-formed document
