@@ -13,8 +13,11 @@
 #include <QImage>
 #include <QPainter>
 #include <QPen>
+#include <string>
+#include <unordered_map>
 
 #include <memory>
+#include <vector>
 
 namespace tracima {
 
@@ -27,12 +30,15 @@ class LlencPintorQt : public Llenc {
     // lines run from pixel centre to pixel centre with round ends, so pieces of a
     // curve join at any scale; the raster rules are for pixels.
     LlencPintorQt(QPainter* pintor, QSize mida, qreal dpr = 1.0, bool vectorial = false);
+    ~LlencPintorQt() override;
+    LlencPintorQt(const LlencPintorQt&) = delete;
+    LlencPintorQt& operator=(const LlencPintorQt&) = delete;
 
     void OmplirRectangle(int esquerra, int dalt, int dreta, int baix, Color color) override;
     void FixarColorLlapis(Color color) override;
     void FixarGruixLlapis(int gruix) override;
     void FixarEstilLlapis(EstilLlapis estil) override;
-    void FixarSuau(bool suau) override { suau_ = suau; }
+    void FixarSuau(bool suau) override;
     void MoureA(int x, int y) override;
     void LiniaA(int x, int y) override;
     void EscriureText(int x, int y, std::string_view text, Color color, Color fons) override;
@@ -41,9 +47,16 @@ class LlencPintorQt : public Llenc {
     int AlcadaClient() const override { return mida_.height(); }
     QSize Mida() const { return mida_; }
 
+    // Draws the one-pixel lines still waiting (lines of one pen are drawn in
+    // batches: a change of pen or any other drawing draws them first).
+    void Buidar() const;
+
   protected:
     // A new painter, size and ratio (the pen state is kept).
     void FixarPintor(QPainter* pintor, QSize mida, qreal dpr);
+    // The 32-bit picture the painter draws on, when the canvas owns it: the
+    // waiting horizontal and vertical lines are then written into it directly.
+    void FixarImatge(QImage* imatge) { imatge_ = imatge; }
 
   private:
     void AplicarLlapis();
@@ -59,6 +72,21 @@ class LlencPintorQt : public Llenc {
     QPoint posicio_;
     bool vectorial_ = false;
     bool suau_ = false;
+    // The waiting one-pixel lines of the current pen: sloping ones, and
+    // horizontal or vertical ones as the rectangles they fill.
+    mutable std::vector<QLine> linies_;
+    mutable std::vector<QRect> rectangles_;
+    QImage* imatge_ = nullptr;
+    // The texts already written, as pictures of their box and glyphs (a repaint
+    // writes the same labels again), by text; a picture in other colours or at
+    // another ratio is drawn anew.
+    struct ImatgeText {
+        QImage imatge;
+        QPoint origen; // of the picture, from the text's top-left corner
+        QRgb color, fons;
+        qreal dpr;
+    };
+    std::unordered_map<std::string, ImatgeText> textos_;
 };
 
 class LlencQt : public LlencPintorQt {
@@ -72,12 +100,15 @@ class LlencQt : public LlencPintorQt {
     // A new white buffer (the pen state is kept). Sizes below 1 count as 1.
     void Redimensionar(QSize mida, qreal dpr);
     // The buffer in device pixels, its devicePixelRatio set.
-    const QImage& Imatge() const { return imatge_; }
+    const QImage& Imatge() const {
+        Buidar();
+        return buffer_;
+    }
     // A deep copy of the buffer (for the clipboard, files and tests).
-    QImage CopiaImatge() const { return imatge_.copy(); }
+    QImage CopiaImatge() const { return Imatge().copy(); }
 
   private:
-    QImage imatge_;
+    QImage buffer_;
     std::unique_ptr<QPainter> pintor_;
 };
 
