@@ -1,11 +1,12 @@
 // tracima-cli analitzar: one analysis run untraced on a function set, printing
 // what the user would see (labels, curves, messages, status line).
 #include "analysis/ComandesAnalisi.h"
+#include "analysis/Estudi.h"
 #include "analysis/PuntImatge.h"
-#include "document/Document.h"
-#include "text/Missatges.h"
 #include "cli/Comandes.h"
+#include "document/Document.h"
 #include "engine/UnitTools.h"
+#include "text/Missatges.h"
 #include "view/Dibuix.h"
 #include "view/LlencSvg.h"
 
@@ -72,6 +73,26 @@ const char* const ajudaImatge =
     "Estat de sortida: 0 bé, 2 arguments erronis, una fórmula que no compila o un\n"
     "fitxer que no es pot escriure.\n";
 
+const char* const ajudaEstudi =
+    "Ús: tracima-cli estudi [opcions] FORMULA\n"
+    "\n"
+    "Estudia la funció en l'interval X dels eixos com l'ordre \"Estudi de la funció\"\n"
+    "de la finestra: on és definida, el tall amb l'eix Y, les arrels, les\n"
+    "discontinuïtats aïllades, els màxims, els mínims, els punts d'inflexió i els\n"
+    "intervals de creixement, decreixement, concavitat i convexitat, i n'escriu\n"
+    "l'informe en text o en JSON.\n"
+    "\n"
+    "  --document FITXER.trc   la funció i els eixos d'un document\n"
+    "  --eixos XO XF YO YF     eixos (per defecte -7.5 7.5 -5 5)\n"
+    "  --unitats UX UY         unitats dels eixos (per defecte 1 1)\n"
+    "  -p LLETRA=VALOR         paràmetre A..F; VALOR és una fórmula amb tots a 1\n"
+    "  --precisio-alta         sense \"Precisió baixa\" (per defecte marcada)\n"
+    "  --idioma es|en          textos en castellà o en anglès (per defecte, català)\n"
+    "  --json                  un objecte JSON amb els mateixos textos\n"
+    "  --help                  mostra aquesta ajuda\n"
+    "\n"
+    "Estat de sortida: 0 bé, 2 arguments erronis o una fórmula que no compila.\n";
+
 struct DefAnalisi {
     const char* nom;
     int numero;
@@ -98,6 +119,7 @@ constexpr DefAnalisi analisis[] = {
     {"integral-linia", AnalisiIntegralLinia, Comanda::MenuIntegralDeLinia},
     {"talls", AnalisiTalls, Comanda::MenuTalls},
     {"area", AnalisiArea, Comanda::MenuArea},
+    {"estudi", AnalisiEstudi, Comanda::MenuArrels}, // one function, as the menu's commands
 };
 
 // Each box is answered once with the value given; a box asked again counts as
@@ -242,6 +264,49 @@ void EscriureJson(std::ostream& out, const EstatResultats& r, const EixosFuncion
     out << "], \"estat\": " << Json(r.TextEstat) << "}\n";
 }
 
+void EscriureJsonEstudi(std::ostream& out, const EstudiFuncio& e) {
+    const auto intervals = [&out](const std::vector<IntervalEstudi>& v) {
+        out << "[";
+        for (std::size_t i = 0; i < v.size(); ++i)
+            out << (i ? ", " : "") << "[" << Json(v[i].a) << ", " << Json(v[i].b) << "]";
+        out << "]";
+    };
+    const auto punts = [&out](const std::vector<PuntEstudi>& v, const char* y) {
+        out << "[";
+        for (std::size_t i = 0; i < v.size(); ++i) {
+            out << (i ? ", " : "") << "{\"x\": " << Json(v[i].x);
+            if (y) out << ", \"" << y << "\": " << Json(v[i].y);
+            out << "}";
+        }
+        out << "]";
+    };
+    out << "{\"funcio\": " << Json(e.funcio) << ", \"interval\": [" << NumeroAText(e.xOrigen)
+        << ", " << NumeroAText(e.xFinal) << "], \"precisio\": " << NumeroAText(e.precisio)
+        << ", \"definida\": ";
+    intervals(e.definida);
+    out << ", \"tall_eix_y\": " << (e.tallEixY ? Json(*e.tallEixY) : std::string("null"))
+        << ", \"arrels\": ";
+    punts(e.arrels, nullptr);
+    out << ", \"discontinuitats\": ";
+    punts(e.discontinuitats, "limit");
+    out << ", \"maxims\": ";
+    punts(e.maxims, "y");
+    out << ", \"minims\": ";
+    punts(e.minims, "y");
+    out << ", \"inflexions\": ";
+    punts(e.inflexions, "y");
+    const std::pair<const char*, const std::vector<IntervalEstudi>*> seccions[] = {
+        {"creixement", &e.creixement},
+        {"decreixement", &e.decreixement},
+        {"concavitat", &e.concavitat},
+        {"convexitat", &e.convexitat}};
+    for (const auto& [nom, v] : seccions) {
+        out << ", \"" << nom << "\": ";
+        intervals(*v);
+    }
+    out << "}\n";
+}
+
 // Options that take values: how many.
 int ValorsOpcio(std::string_view a, bool imatge) {
     if (a == "--eixos") return 4;
@@ -266,9 +331,10 @@ bool LlegirMida(std::string_view text, int& amplada, int& alcada) {
 
 // "analitzar" (the analysis named first, one or two formulas, its results as
 // text) and "imatge" (up to six formulas, an optional analysis, the graph as SVG).
-int Executar(const Arguments& args, std::ostream& out, std::ostream& err, bool imatge) {
-    const char* const nomComanda = imatge ? "imatge" : "analitzar";
-    const char* const ajuda = imatge ? ajudaImatge : ajudaAnalitzar;
+int Executar(const Arguments& args, std::ostream& out, std::ostream& err, bool imatge,
+             bool estudi = false) {
+    const char* const nomComanda = imatge ? "imatge" : estudi ? "estudi" : "analitzar";
+    const char* const ajuda = imatge ? ajudaImatge : estudi ? ajudaEstudi : ajudaAnalitzar;
     std::optional<std::string> analisi, mida, gruix, sortida;
     OpcionsVista vistaDemanada;
     Parametres parametres;
@@ -359,7 +425,9 @@ int Executar(const Arguments& args, std::ostream& out, std::ostream& err, bool i
             parametres[lletra - 'A'] = valor;
         }
     }
-    if (!imatge) {
+    if (estudi) {
+        analisi = "estudi";
+    } else if (!imatge) {
         if (posicionals.empty()) {
             err << "analitzar: falta l'anàlisi\n" << ajudaAnalitzar;
             return 2;
@@ -408,7 +476,10 @@ int Executar(const Arguments& args, std::ostream& out, std::ostream& err, bool i
         }
     } else {
         if (imatge ? formules.size() > 6 : formules.empty() || formules.size() > 2) {
-            err << nomComanda << (imatge ? ": sis fórmules com a màxim\n" : ": cal una fórmula o dues\n");
+            err << nomComanda
+                << (imatge   ? ": sis fórmules com a màxim\n"
+                    : estudi ? ": cal una fórmula\n"
+                             : ": cal una fórmula o dues\n");
             return 2;
         }
         for (std::size_t i = 0; i < formules.size(); ++i) {
@@ -473,6 +544,17 @@ int Executar(const Arguments& args, std::ostream& out, std::ostream& err, bool i
                        vista,      *missatges, finestra, cf->FuncioUnica.Text};
     if (def == nullptr) {
         // Only the picture.
+    } else if (def->numero == AnalisiEstudi) {
+        if (!estudi) {
+            err << nomComanda << ": anàlisi desconeguda: " << def->nom << "\n";
+            return 2;
+        }
+        const std::optional<EstudiFuncio> e = EstudiarFuncio(*cf, opcions, *missatges);
+        if (json)
+            EscriureJsonEstudi(out, *e);
+        else
+            out << TextEstudi(*e, *missatges);
+        return 0;
     } else if (def->numero == AnalisiImatge || def->numero == AnalisiDerivadaPunt) {
         PanellPunt panell;
         Calculador calcPunt;
@@ -512,6 +594,10 @@ int Executar(const Arguments& args, std::ostream& out, std::ostream& err, bool i
 }
 
 } // namespace
+
+int ComandaEstudi(const Arguments& args, std::ostream& out, std::ostream& err) {
+    return Executar(args, out, err, false, true);
+}
 
 int ComandaAnalitzar(const Arguments& args, std::ostream& out, std::ostream& err) {
     return Executar(args, out, err, false);

@@ -30,6 +30,7 @@ inline constexpr const char* IdiomesAcceptats = "ca, es o en";
 int ComandaAvaluar(const Arguments& args, std::ostream& out, std::ostream& err);
 int ComandaDocument(const Arguments& args, std::ostream& out, std::ostream& err);
 int ComandaAnalitzar(const Arguments& args, std::ostream& out, std::ostream& err);
+int ComandaEstudi(const Arguments& args, std::ostream& out, std::ostream& err);
 int ComandaImatge(const Arguments& args, std::ostream& out, std::ostream& err);
 int ComandaRegressio(const Arguments& args, std::ostream& out, std::ostream& err);
 int ComandaInterpolacio(const Arguments& args, std::ostream& out, std::ostream& err);

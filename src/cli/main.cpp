@@ -16,15 +16,21 @@ constexpr Comanda comandes[] = {
     {"avaluar", tracima::cli::ComandaAvaluar,
      "avaluar [-p LLETRA=VALOR]... [--exacte] FORMULA [X]...   avalua una fórmula"},
     {"document", tracima::cli::ComandaDocument,
-     "document FITXER.trc [--desar SORTIDA.trc]   mostra el conjunt de funcions d'un document i el torna a desar"},
+     "document FITXER.trc [--desar SORTIDA.trc]   mostra el conjunt de funcions d'un document i el "
+     "torna a desar"},
     {"analitzar", tracima::cli::ComandaAnalitzar,
-     "analitzar ANALISI [opcions] FORMULA [FORMULA2]   fa una anàlisi sense traçar i mostra etiquetes, corbes, missatges i estat"},
+     "analitzar ANALISI [opcions] FORMULA [FORMULA2]   fa una anàlisi sense traçar i mostra "
+     "etiquetes, corbes, missatges i estat"},
+    {"estudi", tracima::cli::ComandaEstudi,
+     "estudi [opcions] FORMULA   estudia una funció: domini, talls, punts notables i intervals"},
     {"imatge", tracima::cli::ComandaImatge,
      "imatge [opcions] [FORMULA]...   dibuixa el gràfic en SVG, amb una anàlisi opcional"},
     {"regressio", tracima::cli::ComandaRegressio,
-     "regressio [--model MODEL | --coeficients] FITXER   ajusta una regressió a una taula de punts"},
+     "regressio [--model MODEL | --coeficients] FITXER   ajusta una regressió a una taula de "
+     "punts"},
     {"interpolacio", tracima::cli::ComandaInterpolacio,
-     "interpolacio [--lineal] [--extrapolar] FITXER [X]...   avalua la interpolació d'una taula de punts"},
+     "interpolacio [--lineal] [--extrapolar] FITXER [X]...   avalua la interpolació d'una taula de "
+     "punts"},
 };
 
 void MostrarAjuda(std::ostream& out) {

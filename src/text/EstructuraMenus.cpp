@@ -82,6 +82,8 @@ constexpr ElementMenu Elements[] = {
     {T::Comanda, "MenuSegonaDerivada", ""},
     {T::Comanda, "MenuFuncioIntegral", ""},
     {T::Separador, "", ""},
+    {T::Comanda, "MenuEstudiDeLaFuncio", "Ctrl+E"},
+    {T::Separador, "", ""},
     {T::Comanda, "MenuEquaciDeRegressio", ""},
     {T::Marca, "MenuNomsPunts", ""},
 

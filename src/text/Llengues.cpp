@@ -124,6 +124,10 @@ constexpr TitolTraduit Titols[] = {
      "MenuEquaciDeRegressio",
      {"Equació de regressió&...", "Ecuación de regresión&...", "Regression e&quation..."}},
     {P, "MenuNomsPunts", {"Només punts", "Sólo ver puntos", "Points only"}},
+    // No letter of its name is free in the Catalan and Spanish menu: Ctrl+E reaches it.
+    {P,
+     "MenuEstudiDeLaFuncio",
+     {"Estudi de la funció...", "Estudio de la función...", "Function stud&y..."}},
     {P, "Menu2funcions", {"&2 funcions", "&2 funciones", "&2 functions"}},
     {P, "MenuTalls", {"&Talls", "&Cortes", "&Intersections"}},
     {P, "MenuArea", {"Àr&ea...", "Ár&ea...", "&Area..."}},
@@ -271,6 +275,12 @@ constexpr TitolTraduit Titols[] = {
     {K, "GroupBoxErrorQuadraticMig", {"Er. Quad. Mig", "Er. Cuad. Med.", "Mean sq. error"}},
     {K, "BitBtnCopiar", {"C&opiar", "C&opiar", "C&opy"}},
     {K, "BitBtn2", {"&Cancel.lar", "&Cancelar", "&Cancel"}},
+
+    // The report of a function study (its caption names the function).
+    {FormEstudi, "TextInforme", {"Informe", "Informe", "Report"}},
+    {FormEstudi, "BitBtnCopiar", {"&Copiar", "&Copiar", "&Copy"}},
+    {FormEstudi, "BitBtnDesar", {"&Desar...", "&Guardar...", "&Save..."}},
+    {FormEstudi, "BitBtnTancar", {"&Tancar", "Ce&rrar", "C&lose"}},
 };
 
 constexpr bool ParellsUnics() {

@@ -107,6 +107,7 @@ constexpr TextSlot TextosSlots[] = {
     {67, {"Funció Integral", "Función Integral", "Integral function"}},
     {68, {"Punts de tall", "Puntos de corte", "Intersection points"}},
     {69, {"Àrea compresa", "Área comprendida", "Area between the graphs"}},
+    {70, {"Estudi de la funció", "Estudio de la función", "Function study"}},
     {80, {"No té derivada", "No tiene derivada", "No derivative"}},
     {81, {"No té derivada segona", "No tiene segunda derivada", "No second derivative"}},
     {89, {"Pos. dis. infinita", "Pos. dis. infinito", "Possible asymptote"}},

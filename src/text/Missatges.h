@@ -102,7 +102,8 @@ constexpr int MissatgeSegonaNoDefinidaEnX = 36;
 constexpr int MissatgeNoDefinitPrimera = 37;
 constexpr int MissatgeNoDefinitSegona = 38;
 constexpr int MissatgeLimitInfinit = 48;     // "lim = infinit"
-// Title of an analysis: slot BaseTitolsAnalisi + AnalisiActiva (51..69; 50 is "TRACIMA").
+// Title of an analysis: slot BaseTitolsAnalisi + AnalisiActiva (51..70, 70 the study of a
+// function; 50 is "TRACIMA").
 constexpr int BaseTitolsAnalisi = 50;
 constexpr int MissatgeNoTeDerivada = 80;
 constexpr int MissatgeNoTeDerivadaSegona = 81;
@@ -204,6 +205,7 @@ inline constexpr std::string_view FormPrincipal = "FormPrincipal";
 inline constexpr std::string_view FormEntradaDeDades = "FormEntradaDeDades";
 inline constexpr std::string_view FormCanviDeParametres = "FormCanviDeParametres";
 inline constexpr std::string_view FormCoeficients = "FormCoeficients";
+inline constexpr std::string_view FormEstudi = "FormEstudi"; // the report of a function study
 inline constexpr std::string_view FormIntegrals = "FormIntegrals";
 inline constexpr std::string_view FormNumericaInterpolacio = "FormNumericaInterpolacio";
 inline constexpr std::string_view FormNumericaRegressio = "FormNumericaRegressio";

@@ -141,6 +141,13 @@ bool ServeisQt::TriarImpressora(QWidget* pare, QPrinter& impressora) {
 
 void ServeisQt::CopiarText(const QString& text) { QApplication::clipboard()->setText(text); }
 
+void ServeisQt::CopiarTextIHtml(const QString& text, const QString& html) {
+    auto* dades = new QMimeData;
+    dades->setText(text);
+    dades->setHtml(html);
+    QApplication::clipboard()->setMimeData(dades);
+}
+
 QString ServeisQt::TextCarpeta() {
     const QMimeData* dades = QApplication::clipboard()->mimeData();
     if (dades == nullptr || !dades->hasText()) return {};

@@ -45,6 +45,8 @@ class Serveis {
     // The clipboard: plain text in and out (a null string when it holds no text),
     // and an image out.
     virtual void CopiarText(const QString& text) = 0;
+    // Plain text and the same as HTML, for programs that paste either.
+    virtual void CopiarTextIHtml(const QString& text, const QString& html) = 0;
     virtual QString TextCarpeta() = 0;
     virtual void CopiarImatge(const QImage& imatge) = 0;
     // The language of the buttons of the boxes shown from now on.
@@ -66,6 +68,7 @@ class ServeisQt : public Serveis {
                              const QString& filtre) override;
     bool TriarImpressora(QWidget* pare, QPrinter& impressora) override;
     void CopiarText(const QString& text) override;
+    void CopiarTextIHtml(const QString& text, const QString& html) override;
     QString TextCarpeta() override;
     void CopiarImatge(const QImage& imatge) override;
     void FixarLlengua(Llengua llengua) override { llengua_ = llengua; }

@@ -1,18 +1,19 @@
 #include "window/UnitFormPrincipal.h"
 
-#include "text/EstructuraMenus.h"
-#include "window/UnitFormParlantDe.h"
-#include "window/UnitPlataformaDependent.h"
 #include "analysis/Integrals.h"
-#include "window/UnitFormIntegrals.h"
-#include "window/UnitFormPuntsSingulars.h"
+#include "text/EstructuraMenus.h"
 #include "window/UnitFormCanviDeParametres.h"
-#include "window/UnitFormEntradaDeDades.h"
-#include "window/UnitFormUnaFuncio.h"
 #include "window/UnitFormCoeficientsRegressio.h"
+#include "window/UnitFormEntradaDeDades.h"
+#include "window/UnitFormEstudi.h"
+#include "window/UnitFormIntegrals.h"
 #include "window/UnitFormInterpolacioIntroduirValors.h"
+#include "window/UnitFormParlantDe.h"
+#include "window/UnitFormPuntsSingulars.h"
 #include "window/UnitFormQuinaEsNumerica.h"
 #include "window/UnitFormRegressioIntroduirValors.h"
+#include "window/UnitFormUnaFuncio.h"
+#include "window/UnitPlataformaDependent.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -144,6 +145,10 @@ TFormEntradaDeDades* TFormPrincipal::EntradaDeDades() {
 TFormCoeficients* TFormPrincipal::Coeficients() {
     return Dialeg(coeficients_,
                   [this] { return new TFormCoeficients(estat_.Missatges, serveis_, this); });
+}
+
+TFormEstudi* TFormPrincipal::Estudi() {
+    return Dialeg(estudi_, [this] { return new TFormEstudi(estat_.Missatges, serveis_, this); });
 }
 
 TFormNumericaInterpolacio* TFormPrincipal::NumericaInterpolacio() {
@@ -327,6 +332,9 @@ void TFormPrincipal::AplicarDisponibilitat() {
         const auto c = static_cast<Comanda>(i);
         if (QAction* a = Accio(NomComanda(c))) a->setEnabled(d.Activa(c));
     }
+    // The study runs where the one-function commands do.
+    if (QAction* estudi = Accio("MenuEstudiDeLaFuncio"))
+        estudi->setEnabled(d.Activa(Comanda::MenuArrels));
     if (d.TreureMarcaNomsPunts) {
         estat_.Opcions.MenuNomsPunts = false;
         AplicarMarques();

@@ -40,6 +40,7 @@ namespace tracima {
 
 class TFormCanviDeParametres;
 class TFormCoeficients;
+class TFormEstudi;
 class TFormNumericaInterpolacio;
 class TFormNumericaRegressio;
 class TFormQuinaEsNumerica;
@@ -79,6 +80,10 @@ class TFormPrincipal : public QMainWindow,
     TFormNumericaInterpolacio* NumericaInterpolacio();
     TFormNumericaRegressio* NumericaRegressio();
     TFormCoeficients* Coeficients();
+    TFormEstudi* Estudi();
+    // "Estudi de la funció": the study of the one function, its marks on the graph
+    // and its report.
+    void MenuEstudiDeLaFuncioClick();
     TFormParlantDe* ParlantDe();
     TFormPuntsSingulars* PuntsSingulars();
     TFormIntegrals* Integrals();
@@ -259,6 +264,7 @@ class TFormPrincipal : public QMainWindow,
     GraficQt* grafic_ = nullptr;
     TFormEntradaDeDades* entrada_ = nullptr;
     TFormCoeficients* coeficients_ = nullptr;
+    TFormEstudi* estudi_ = nullptr;
     TFormQuinaEsNumerica* quina_ = nullptr;
     TFormNumericaInterpolacio* interpolacio_ = nullptr;
     TFormNumericaRegressio* regressio_ = nullptr;

@@ -1,14 +1,15 @@
 // What the main window's menu commands do: a few lines each that call the core
 // and the services.
-#include "window/UnitFormParlantDe.h"
-#include "window/UnitFormPrincipal.h"
-#include "window/UnitPlataformaDependent.h"
+#include "engine/UnitTools.h"
 #include "window/UnitFormCanviDeParametres.h"
 #include "window/UnitFormEntradaDeDades.h"
-#include "window/UnitFormUnaFuncio.h"
+#include "window/UnitFormEstudi.h"
 #include "window/UnitFormInterpolacioIntroduirValors.h"
+#include "window/UnitFormParlantDe.h"
+#include "window/UnitFormPrincipal.h"
 #include "window/UnitFormQuinaEsNumerica.h"
-#include "engine/UnitTools.h"
+#include "window/UnitFormUnaFuncio.h"
+#include "window/UnitPlataformaDependent.h"
 
 #include <QAction>
 
@@ -48,6 +49,7 @@ void TFormPrincipal::ConnectarComandes() {
     connectar("MenuExecutarUnNouTracimaPeraWin32",
               &TFormPrincipal::MenuExecutarUnNouTracimaPeraWin32Click);
     connectar("MenuParlantDe", &TFormPrincipal::MenuParlantDeClick);
+    connectar("MenuEstudiDeLaFuncio", &TFormPrincipal::MenuEstudiDeLaFuncioClick);
 
     // The analysis commands, by the number of their analysis.
     const std::pair<const char*, int> analisis[] = {
@@ -229,5 +231,17 @@ void TFormPrincipal::MenuPosiciDeLaFinestraInicialClick() { ColocarLimitsInicial
 void TFormPrincipal::MenuExecutarUnNouTracimaPeraWin32Click() { ExecutarNouTracima(); }
 
 void TFormPrincipal::MenuParlantDeClick() { ParlantDe()->exec(); }
+
+void TFormPrincipal::MenuEstudiDeLaFuncioClick() {
+    AturarCalculEnMarxa();
+    NetejarResultats(estat_.Resultats, estat_.Funcions, *this);
+    const std::optional<EstudiFuncio> estudi =
+        EstudiarFuncio(estat_.Funcions, estat_.Opcions, estat_.Missatges);
+    if (!estudi) return;
+    // Every point found, marked and labelled at once; the status names the study.
+    estat_.Resultats = estudi->marques;
+    Repintar();
+    Estudi()->Mostrar(*estudi);
+}
 
 } // namespace tracima

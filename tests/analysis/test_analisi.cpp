@@ -3,6 +3,7 @@
 // pause question from a queue.
 #include "analysis/ComandesAnalisi.h"
 #include "analysis/Escombrat.h"
+#include "analysis/Estudi.h"
 #include "analysis/Integrals.h"
 #include "analysis/PuntImatge.h"
 #include "analysis/Talls.h"
@@ -761,6 +762,109 @@ TEST(Entrada, NumeroDecimal) {
         EXPECT_EQ(LlegirNumeroDecimal(text, v), estat) << text;
         EXPECT_DOUBLE_EQ(v, valor) << text;
     }
+}
+
+// The study of a function finds, with the same label texts, what each command
+// finds on the same function set; its interval ends are the interval commands'
+// labels or the view's edges; its report has every section in each language.
+TEST(Estudi, TheSameResultsAsTheSingleCommands) {
+    struct SenseEntrades : EntradesAnalisi {
+        bool DemanarValor(std::string_view, std::string_view, std::string&) override {
+            return false;
+        }
+        bool DemanarLimits(std::string_view, std::string&, std::string&) override { return false; }
+    } entrades;
+    const char* funcions[] = {"x^3-3x",  "(x^2-4)/(x-2)", "1/x",   "(1-x^2)^(1/2)",    "ln(x)",
+                              "sin(2x)", "abs(x)/x",      "x^2+1", "1/((x+3)*(x-1))+1"};
+    for (const char* text : funcions) {
+        SCOPED_TRACE(text);
+        ConjuntFuncions cf;
+        ReiniciarConjunt(cf);
+        cf.Slots[0].Text = text;
+        Calculador calc;
+        ASSERT_EQ(AplicarFuncions(cf, calc), 0);
+        OpcionsVista o;
+        o.MenuTrassarElsCalculs = false;
+        TaulaMissatges m;
+        const std::optional<EstudiFuncio> e = EstudiarFuncio(cf, o, m);
+        ASSERT_TRUE(e);
+        const std::pair<int, const std::vector<PuntEstudi>*> punts[] = {
+            {AnalisiArrels, &e->arrels},
+            {AnalisiDiscontinuitats, &e->discontinuitats},
+            {AnalisiMaxims, &e->maxims},
+            {AnalisiMinims, &e->minims},
+            {AnalisiInflexio, &e->inflexions}};
+        const std::pair<int, const std::vector<IntervalEstudi>*> intervals[] = {
+            {AnalisiCreixement, &e->creixement},
+            {AnalisiDecreixement, &e->decreixement},
+            {AnalisiConcavitat, &e->concavitat},
+            {AnalisiConvexitat, &e->convexitat}};
+        ValorsVista v;
+        FinestraCalculBuida w;
+        EstatResultats r;
+        const auto comanda = [&](int a) {
+            NetejarEstatResultats(r, cf.Eixos);
+            ContextAnalisi ctx{r, cf.MostresColumna[0], cf.Eixos, o, v, m, w, text};
+            ExecutarComandaAnalisi(ctx, a, nullptr, cf.Parametres, entrades);
+        };
+        int marques = 0;
+        for (const auto& [a, trobats] : punts) {
+            comanda(a);
+            const auto esperats = PuntsDelsResultats(r, a);
+            ASSERT_EQ(trobats->size(), esperats.size()) << a;
+            for (std::size_t i = 0; i < esperats.size(); ++i)
+                EXPECT_EQ(std::tie((*trobats)[i].x, (*trobats)[i].y),
+                          std::tie(esperats[i].x, esperats[i].y))
+                    << a;
+            marques += r.Etiquetes.nombre;
+        }
+        EXPECT_EQ(e->marques.Etiquetes.nombre, std::min(marques, CapacitatResultats));
+        for (const auto& [a, trobats] : intervals) {
+            comanda(a);
+            std::multiset<std::string> etiquetes, extrems;
+            for (int i = 0; i < r.Etiquetes.nombre; ++i)
+                etiquetes.insert(r.Etiquetes.entrades[static_cast<std::size_t>(i)].text);
+            for (const IntervalEstudi& i : *trobats)
+                for (const std::string* x : {&i.a, &i.b})
+                    if (!((x == &i.a && *x == "-7,5") || (x == &i.b && *x == "7,5")))
+                        extrems.insert(*x);
+            EXPECT_EQ(extrems, etiquetes) << a;
+        }
+    }
+}
+
+TEST(Estudi, DomainCutAndTheReportInEachLanguage) {
+    ConjuntFuncions cf;
+    ReiniciarConjunt(cf);
+    cf.Slots[2].Text = "(x^2-4)/(x-2)";
+    Calculador calc;
+    ASSERT_EQ(AplicarFuncions(cf, calc), 0);
+    TaulaMissatges m;
+    OpcionsVista o;
+    const EstudiFuncio e = *EstudiarFuncio(cf, o, m);
+    ASSERT_EQ(e.definida.size(), 2u);
+    EXPECT_EQ(std::tuple(e.definida[0].a, e.definida[0].b, e.definida[1].a, e.definida[1].b,
+                         *e.tallEixY, e.arrels.size(), e.discontinuitats[0].y, e.marques.TextEstat,
+                         e.precisio),
+              std::tuple("-7,5", "1,98", "2,02", "7,5", "2", 1u, "lim = 4", "Estudi de la funció",
+                         0.025));
+    const std::tuple<Llengua, const char*, const char*> llengues[] = {
+        {Llengua::Catala, "Estudi de f(x) = (x^2-4)/(x-2) a [-7.5, 7.5]", "cap"},
+        {Llengua::Castella, "Estudio de f(x) = (x^2-4)/(x-2) en [-7.5, 7.5]", "ninguno"},
+        {Llengua::Angles, "Study of f(x) = (x^2-4)/(x-2) on [-7.5, 7.5]", "none"}};
+    for (const auto& [l, titol, cap] : llengues) {
+        ASSERT_EQ(m.CanviarLlengua(l), 0);
+        const std::string text = TextEstudi(e, m), html = HtmlEstudi(e, m);
+        EXPECT_TRUE(text.starts_with(titol)) << text;
+        EXPECT_NE(html.find(std::string("<h2>") + titol + "</h2>"), std::string::npos);
+        EXPECT_NE(text.find(std::string("\r\n") + cap + "\r\n"), std::string::npos); // no maxima
+        for (int a : {AnalisiArrels, AnalisiMaxims, AnalisiConvexitat})
+            EXPECT_NE(text.find(m.Missatge(BaseTitolsAnalisi + a)), std::string::npos) << a;
+        EXPECT_NE(html.find("<tr><td>2</td><td>lim = 4</td></tr>"), std::string::npos);
+    }
+    cf.Slots[3].Text = "x";
+    ASSERT_EQ(AplicarFuncions(cf, calc), 0);
+    EXPECT_FALSE(EstudiarFuncio(cf, o, m)); // two functions
 }
 
 } // namespace

@@ -157,6 +157,34 @@ TEST(AnalitzarValors, JsonAmbSegmentsIEtiquetes) {
                      "\"text\": \"2\"}], \"estat\": \"Arrels\"}\n");
 }
 
+// The study as JSON and as text: the same label texts, each section in order.
+TEST(Estudi, JsonAndTextAgree) {
+    const Sortida j = Ordre(ComandaEstudi, "x^2-4 --idioma en --json");
+    EXPECT_EQ(
+        std::tie(j.estat, j.out),
+        std::tuple(0, "{\"funcio\": \"x^2-4\", \"interval\": [-7.5, 7.5], \"precisio\": 0.025, "
+                      "\"definida\": [[\"-7,5\", \"7,5\"]], \"tall_eix_y\": \"-4\", \"arrels\": "
+                      "[{\"x\": \"-2\"}, {\"x\": \"2\"}], \"discontinuitats\": [], \"maxims\": [], "
+                      "\"minims\": [{\"x\": \"0\", \"y\": \"-4\"}], \"inflexions\": [], "
+                      "\"creixement\": [[\"0\", \"7,5\"]], \"decreixement\": [[\"-7,5\", \"0\"]], "
+                      "\"concavitat\": [[\"-7,5\", \"7,5\"]], \"convexitat\": []}\n"));
+    const Sortida t = Ordre(ComandaEstudi, "x^2-4 --idioma en");
+    const char* parts[] = {"Study of f(x) = x^2-4 on [-7.5, 7.5]\r\n",
+                           "Defined on\r\n[-7,5, 7,5]",
+                           "Y-intercept\r\n-4\r\n",
+                           "Roots\r\nx\r\n-2\r\n2\r\n",
+                           "Minima\r\nx\ty\r\n0\t-4\r\n",
+                           "Intervals of decrease\r\n[-7,5, 0]",
+                           "Concave down intervals\r\nnone\r\n"};
+    std::size_t on = 0;
+    for (const char* p : parts) {
+        const std::size_t trobat = t.out.find(p, on);
+        EXPECT_NE(trobat, std::string::npos) << p;
+        on = trobat == std::string::npos ? on : trobat;
+    }
+    EXPECT_EQ(Ordre(ComandaEstudi, "x x^2").estat, 2); // one function only
+}
+
 // No formula or one that does not compile, one function too few or too many, unknown
 // analysis, parameter or language, bad axes, a missing document.
 TEST(AnalitzarErrors, Estat2) {

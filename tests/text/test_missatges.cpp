@@ -23,7 +23,7 @@ TaulaMissatges En(Llengua l) {
 
 bool SlotLlegit(int slot) {
     const std::pair<int, int> trams[] = {{0, 1},     {13, 13},   {15, 23},   {27, 38},   {48, 48},
-                                         {50, 69},   {80, 81},   {89, 89},   {100, 104}, {110, 115},
+                                         {50, 70},   {80, 81},   {89, 89},   {100, 104}, {110, 115},
                                          {117, 120}, {171, 176}, {178, 182}, {200, 226}, {228, 234},
                                          {236, 250}}; // no compile code 6 (116)
     for (const auto& [de, fins] : trams)
@@ -170,10 +170,10 @@ TEST(Titols, EveryCaptionInEachLanguageByWindowAndName) {
             EXPECT_EQ(t.Titol(b.formulari, b.component), b.text[ColumnaDeTextos(l)])
                 << b.formulari << b.component;
         std::size_t total = 0;
-        for (std::string_view f : {FormPrincipal, FormEntradaDeDades, FormCanviDeParametres,
-                                   FormCoeficients, FormIntegrals, FormNumericaInterpolacio,
-                                   FormNumericaRegressio, FormPuntsSingulars, FormQuinaEsNumerica,
-                                   FormUnaFuncio}) {
+        for (std::string_view f :
+             {FormPrincipal, FormEntradaDeDades, FormCanviDeParametres, FormCoeficients,
+              FormIntegrals, FormNumericaInterpolacio, FormNumericaRegressio, FormPuntsSingulars,
+              FormQuinaEsNumerica, FormUnaFuncio, FormEstudi}) {
             total += t.Titols(f).size();
             for (const TitolComponent& c : t.Titols(f))
                 EXPECT_EQ(std::tuple(c.formulari, c.text), std::tuple(f, t.Titol(f, c.component)));

@@ -33,6 +33,7 @@ struct ServeisProva : Serveis {
     std::deque<QString> fitxers;     // file dialogs; Cancel when empty
     QString impressioPdf;            // the print dialog prints to this PDF file; Cancel when empty
     QString carpetaText;             // the clipboard's text
+    QString carpetaHtml;             // and its HTML, when it has one
     QImage carpetaImatge;            // the clipboard's image
 
     // The front of a queue, taken off it, or `buit` when the queue is empty.
@@ -69,6 +70,10 @@ struct ServeisProva : Serveis {
         return !impressioPdf.isEmpty();
     }
     void CopiarText(const QString& text) override { carpetaText = text; }
+    void CopiarTextIHtml(const QString& text, const QString& html) override {
+        carpetaText = text;
+        carpetaHtml = html;
+    }
     QString TextCarpeta() override { return carpetaText; }
     void CopiarImatge(const QImage& imatge) override { carpetaImatge = imatge; }
 };

@@ -1,10 +1,13 @@
 // The analyses driven from the window, offscreen: commands against the core run of
 // the same command, traced with pauses, Escape and stops; the point panel and the mouse.
 #include "ServeisProvaQt.h"
+#include "window/UnitFormEstudi.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace tracima {
@@ -189,6 +192,33 @@ TEST(AnalisisQt, PointPanelAndMouse) {
     EXPECT_EQ(w.s.Missatges(), (QStringList{"Error de càlcul en la X", "No és possible dibuixar més punts. Netejar  la finestra."}));
     QTest::mouseClick(g, Qt::RightButton, {}, QPoint(100, 100));
     EXPECT_EQ(w.R().Segments.nombre, 0);
+}
+
+// The study from the menu: every point marked at once, the status names it, the
+// report opens beside the graph and copies and saves itself.
+TEST(AnalisisQt, TheStudyMarksThePointsAndReportsThem) {
+    Finestra w({"x^3-3x"});
+    EXPECT_TRUE(w.f->Accio("MenuEstudiDeLaFuncio")->isEnabled());
+    w.Comanda("MenuEstudiDeLaFuncio");
+    TFormEstudi* informe = w.f->Estudi();
+    EXPECT_EQ(std::tuple(w.R().TextEstat, w.R().Etiquetes.nombre, informe->isVisible(),
+                         informe->windowTitle()),
+              std::tuple("Estudi de la funció", 3 + 2 + 2 + 2, true,
+                         "Estudi de f(x) = x^3-3x a [-7.5, 7.5]"));
+    informe->BitBtnCopiarClick();
+    EXPECT_EQ(std::pair(w.s.carpetaText, w.s.carpetaHtml),
+              std::pair(informe->TextInforme(), informe->HtmlInforme()));
+    QTemporaryDir dir;
+    for (const char* nom : {"estudi.txt", "estudi.html"}) {
+        w.s.fitxers = {dir.filePath(nom)};
+        ASSERT_TRUE(informe->BitBtnDesarClick());
+        QFile f(dir.filePath(nom));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_EQ(QString::fromUtf8(f.readAll()),
+                  QString(nom).endsWith(".txt") ? informe->TextInforme() : informe->HtmlInforme());
+    }
+    w.Funcions({"x^3-3x", "x"});
+    EXPECT_FALSE(w.f->Accio("MenuEstudiDeLaFuncio")->isEnabled());
 }
 
 } // namespace

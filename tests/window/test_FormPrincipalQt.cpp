@@ -123,7 +123,7 @@ TEST(FormPrincipal, LanguageFromTheSettingsFileAndBackToIt) {
 void ConstruirDialegs(TFormPrincipal& f) {
     f.EntradaDeDades(), f.UnaFuncio(), f.CanviDeParametres(), f.QuinaEsNumerica();
     f.NumericaInterpolacio(), f.NumericaRegressio(), f.Coeficients(), f.PuntsSingulars(),
-        f.Integrals();
+        f.Integrals(), f.Estudi();
 }
 
 TEST(FormPrincipal, SwitchingLanguageGivesTheTextsOfAFreshStart) {

@@ -6,6 +6,7 @@
 #include "window/GraellaValorsQt.h"
 #include "window/UnitFormCoeficientsRegressio.h"
 #include "window/UnitFormEntradaDeDades.h"
+#include "window/UnitFormEstudi.h"
 #include "window/UnitFormIntegrals.h"
 #include "window/UnitFormInterpolacioIntroduirValors.h"
 #include "window/UnitFormPrincipal.h"
@@ -89,7 +90,8 @@ TEST(PersonaQt, EveryAccessKeyIsUniqueAndReachesItsControl) {
         };
         for (QWidget* dialeg : std::initializer_list<QWidget*>{
                  f.EntradaDeDades(), f.UnaFuncio(), f.NumericaInterpolacio(), f.NumericaRegressio(),
-                 f.QuinaEsNumerica(), f.Coeficients(), f.Integrals(), f.PuntsSingulars()}) {
+                 f.QuinaEsNumerica(), f.Coeficients(), f.Integrals(), f.PuntsSingulars(),
+                 f.Estudi()}) {
             SCOPED_TRACE(dialeg->objectName().toStdString() +
                          std::to_string(ColumnaDeTextos(llengua)));
             Tecles tecles;
