@@ -7,11 +7,13 @@
 // window of the logical size and on one twice as wide and high; its peer records
 // the same number of lines straight on the canvas.
 #include "analysis/ComandesAnalisi.h"
+#include "analysis/Estudi.h"
 #include "functionset/UnitVariables.h"
 #include "view/Dibuix.h"
 #include "view/LlencSvg.h"
 
 #include "EscenariRepintat.h"
+#include "FormulesBanc.h"
 
 #include <benchmark/benchmark.h>
 
@@ -185,7 +187,24 @@ constexpr Cas kCasos[] = {
     {"area", AnalisiArea},
 };
 
+// The study of one benchmark formula alone, in the core: eleven scans and the
+// point panel at x = 0, with the report as text.
+void Estudi(benchmark::State& state) {
+    ConjuntFuncions cf;
+    ReiniciarConjunt(cf);
+    cf.Slots[0].Text = banc::kFormules[static_cast<std::size_t>(state.range(0))].nostra;
+    Calculador calc;
+    AplicarFuncions(cf, calc);
+    OpcionsVista o;
+    TaulaMissatges m;
+    for (auto _ : state) {
+        const auto e = EstudiarFuncio(cf, o, m);
+        benchmark::DoNotOptimize(TextEstudi(*e, m));
+    }
+}
+
 const bool kRegistrats = [] {
+    benchmark::RegisterBenchmark("Estudi/nucli", Estudi)->DenseRange(0, 5)->Unit(benchmark::kMicrosecond);
     for (const auto& cas : kCasos)
         benchmark::RegisterBenchmark((std::string("Escombrat/tracima/") + cas.nom).c_str(),
                                      Escombrar, cas.analisi)

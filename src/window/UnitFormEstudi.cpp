@@ -46,10 +46,12 @@ void TFormEstudi::Mostrar(const EstudiFuncio& estudi) {
     html_ = Text(HtmlEstudi(estudi, missatges_));
     setWindowTitle(Text(TitolEstudi(estudi, missatges_)));
     text_browser_->setHtml(Text(HtmlEstudi(estudi, missatges_, false)));
-    show();
+    if (!isVisible()) {
+        show();
+        text_browser_->setFocus();
+    }
     raise();
     activateWindow();
-    text_browser_->setFocus();
 }
 
 void TFormEstudi::BitBtnCopiarClick() {
