@@ -305,7 +305,8 @@ std::string HtmlEstudi(const EstudiFuncio& e, const TaulaMissatges& m, bool taul
                 s += "<li>" + Html(Interval(i)) + "</li>\n";
             s += "</ul>\n";
         } else if (!taules) {
-            s += "<pre>x" + (c.capcaleraY.empty() ? "" : "\t" + Html(c.capcaleraY)) + "\n";
+            s += "<pre><b>x</b>" +
+                 (c.capcaleraY.empty() ? "" : "\t<b>" + Html(c.capcaleraY) + "</b>") + "\n";
             for (const PuntEstudi& p : *c.punts)
                 s += Html(p.x) + (c.capcaleraY.empty() ? "" : "\t" + Html(p.y)) + "\n";
             s += "</pre>\n";

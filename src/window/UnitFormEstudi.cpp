@@ -3,6 +3,7 @@
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -47,6 +48,13 @@ void TFormEstudi::Mostrar(const EstudiFuncio& estudi) {
     setWindowTitle(Text(TitolEstudi(estudi, missatges_)));
     text_browser_->setHtml(Text(HtmlEstudi(estudi, missatges_, false)));
     if (!isVisible()) {
+        // Beside the main window, so the marked graph stays in sight.
+        if (QWidget* pare = parentWidget(); pare && pare->isVisible()) {
+            const QRect lloc = pare->frameGeometry();
+            const QScreen* pantalla = pare->screen();
+            const QPoint p = lloc.topRight() + QPoint(8, 0);
+            if (pantalla && pantalla->availableGeometry().contains(QRect(p, size()))) move(p);
+        }
         show();
         text_browser_->setFocus();
     }
