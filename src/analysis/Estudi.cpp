@@ -152,7 +152,7 @@ std::vector<Seccio> Seccions(const EstudiFuncio& e, const TaulaMissatges& m) {
 }
 
 std::string Interval(const IntervalEstudi& i) {
-    return "[" + i.a + ", " + i.b + "]";
+    return "[" + i.a + "; " + i.b + "]"; // a low-precision end has a decimal comma
 }
 
 std::string Html(std::string_view text) {

@@ -92,6 +92,7 @@ constexpr ElementMenu Elements[] = {
     {T::Comanda, "MenuArea", ""},
 
     {T::Menu, "MenuAjuda", ""},
+    {T::Comanda, "MenuGuia", "F1"},
     {T::Comanda, "MenuParlantDe", ""},
 };
 

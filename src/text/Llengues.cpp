@@ -131,6 +131,7 @@ constexpr TitolTraduit Titols[] = {
     {P, "Menu2funcions", {"&2 funcions", "&2 funciones", "&2 functions"}},
     {P, "MenuTalls", {"&Talls", "&Cortes", "&Intersections"}},
     {P, "MenuArea", {"Àr&ea...", "Ár&ea...", "&Area..."}},
+    {P, "MenuGuia", {"&Guia d'ús", "&Guía de uso", "&User's guide"}},
     {P, "MenuParlantDe", {"Parlant de...", "Acerca...", "About..."}},
     // Captions that stay the same in Catalan and Spanish.
     {P,

@@ -157,6 +157,10 @@ constexpr TextSlot TextosSlots[] = {
       "Another program has changed the file since it was opened or saved. Do you want to overwrite "
       "it?"}},
     {176, {"fila", "fila", "row"}},
+    {177,
+     {"No es troba la guia d'ús: el programa no està instal·lat amb la seva documentació.",
+      "No se encuentra la guía de uso: el programa no está instalado con su documentación.",
+      "The user's guide cannot be found: the program is not installed with its documentation."}},
     {178, {"Origen eix X = ", "Origen eje X = ", "X axis start = "}},
     {179, {"Final eix X = ", "Final eje X    = ", "X axis end = "}},
     {180, {"Origen eix Y = ", "Origen eje Y = ", "Y axis start = "}},

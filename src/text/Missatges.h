@@ -122,6 +122,7 @@ constexpr int MidaMaximaImatge = 8000;
 constexpr int MissatgeFitxerCanviat = 175; // the document's file changed since it was read
 constexpr int MissatgeFila = 176; // "fila", naming a row of the point grid         // pixels, each
                                   // side, of an exported picture
+constexpr int MissatgeSenseGuia = 177;         // the user's guide is nowhere to be found
 constexpr int MissatgeOrigenEixX = 178;        // "Origen eix X = "
 constexpr int MissatgeFinalEixX = 179;
 constexpr int MissatgeOrigenEixY = 180;

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QInputDialog>
@@ -12,6 +13,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QRegularExpression>
+#include <QUrl>
 
 namespace tracima {
 namespace {
@@ -137,6 +139,10 @@ bool ServeisQt::TriarImpressora(QWidget* pare, QPrinter& impressora) {
     QPrintDialog dialeg(&impressora, pare);
     dialeg.setObjectName(QStringLiteral("DialegImpressio"));
     return dialeg.exec() == QDialog::Accepted;
+}
+
+bool ServeisQt::ObrirUrl(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
 }
 
 void ServeisQt::CopiarText(const QString& text) { QApplication::clipboard()->setText(text); }

@@ -11,6 +11,7 @@
 #include <QString>
 
 class QPrinter;
+class QUrl;
 class QWidget;
 
 namespace tracima {
@@ -51,6 +52,9 @@ class Serveis {
     virtual void CopiarImatge(const QImage& imatge) = 0;
     // The language of the buttons of the boxes shown from now on.
     virtual void FixarLlengua(Llengua) {}
+    // Opens a file or address in the desktop's program for it (the browser for a
+    // page). False when nothing could open it.
+    virtual bool ObrirUrl(const QUrl& url) = 0;
 };
 
 class ServeisQt : public Serveis {
@@ -72,6 +76,7 @@ class ServeisQt : public Serveis {
     QString TextCarpeta() override;
     void CopiarImatge(const QImage& imatge) override;
     void FixarLlengua(Llengua llengua) override { llengua_ = llengua; }
+    bool ObrirUrl(const QUrl& url) override;
 
   private:
     Llengua llengua_ = Llengua::Catala;

@@ -84,6 +84,8 @@ class TFormPrincipal : public QMainWindow,
     // "Estudi de la funció": the study of the one function, its marks on the graph
     // and its report.
     void MenuEstudiDeLaFuncioClick();
+    // "Guia d'ús" (F1): the guide in the language of the texts, in the browser.
+    void MenuGuiaClick();
     TFormParlantDe* ParlantDe();
     TFormPuntsSingulars* PuntsSingulars();
     TFormIntegrals* Integrals();

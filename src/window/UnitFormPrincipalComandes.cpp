@@ -1,6 +1,7 @@
 // What the main window's menu commands do: a few lines each that call the core
 // and the services.
 #include "engine/UnitTools.h"
+
 #include "window/UnitFormCanviDeParametres.h"
 #include "window/UnitFormEntradaDeDades.h"
 #include "window/UnitFormEstudi.h"
@@ -10,6 +11,7 @@
 #include "window/UnitFormQuinaEsNumerica.h"
 #include "window/UnitFormUnaFuncio.h"
 #include "window/UnitPlataformaDependent.h"
+#include <QUrl>
 
 #include <QAction>
 
@@ -50,6 +52,7 @@ void TFormPrincipal::ConnectarComandes() {
               &TFormPrincipal::MenuExecutarUnNouTracimaPeraWin32Click);
     connectar("MenuParlantDe", &TFormPrincipal::MenuParlantDeClick);
     connectar("MenuEstudiDeLaFuncio", &TFormPrincipal::MenuEstudiDeLaFuncioClick);
+    connectar("MenuGuia", &TFormPrincipal::MenuGuiaClick);
 
     // The analysis commands, by the number of their analysis.
     const std::pair<const char*, int> analisis[] = {
@@ -242,6 +245,12 @@ void TFormPrincipal::MenuEstudiDeLaFuncioClick() {
     estat_.Resultats = estudi->marques;
     Repintar();
     Estudi()->Mostrar(*estudi);
+}
+
+void TFormPrincipal::MenuGuiaClick() {
+    const QString pagina = PaginaGuia(estat_.Missatges.LlenguaDelsTextos());
+    if (pagina.isEmpty() || !serveis_.ObrirUrl(QUrl::fromLocalFile(pagina)))
+        MostrarMissatge(estat_.Missatges.Missatge(MissatgeSenseGuia));
 }
 
 } // namespace tracima

@@ -83,6 +83,18 @@ int EscriureLlenguaConfiguracio(std::string_view valor) {
                         QString::fromUtf8(valor.data(), static_cast<qsizetype>(valor.size())));
 }
 
+QString PaginaGuia(Llengua llengua) {
+    constexpr const char* Carpetes[] = {"ca", "es", "en"};
+    const QString pagina =
+        QStringLiteral("/%1/index.html").arg(QLatin1String(EnLlengua(Carpetes, llengua)));
+    const QString llocs[] = {
+        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/doc/tracima/guide"),
+        QStringLiteral(TRACIMA_GUIA_INSTALLADA), QStringLiteral(TRACIMA_GUIA_FONTS)};
+    for (const QString& lloc : llocs)
+        if (QFileInfo::exists(lloc + pagina)) return QFileInfo(lloc + pagina).canonicalFilePath();
+    return {};
+}
+
 bool LlegirLiniesSuaus() {
     const QString cami = FitxerConfiguracio();
     if (!QFileInfo::exists(cami) || FitxerMalmes(cami)) return false;

@@ -1,6 +1,8 @@
 // What depends on the desktop: the settings file, the stay-on-top window style
-// and starting a new copy of the program.
+// starting a new copy of the program and finding the user's guide.
 #pragma once
+
+#include "text/Missatges.h"
 
 #include <QString>
 
@@ -20,6 +22,11 @@ QString FitxerConfiguracio();
 // when it is none of those with texts. "Catala" for a file that cannot be read, is
 // not text or is damaged, and for a value that is not text.
 std::string LlegirLlenguaConfiguracio();
+
+// The first page of the user's guide in `llengua` (Catalan for a language without
+// texts): beside the program (../share/doc/tracima/guide), where the package
+// installs it, or in the source tree of a build; empty when none exists.
+QString PaginaGuia(Llengua llengua);
 
 // The key LiniesSuaus beside Llengua: smooth lines on for "1"; off for any other
 // value, a missing key or file, or a damaged file. Writing leaves an unchanged

@@ -170,11 +170,11 @@ TEST(Estudi, JsonAndTextAgree) {
                       "\"concavitat\": [[\"-7,5\", \"7,5\"]], \"convexitat\": []}\n"));
     const Sortida t = Ordre(ComandaEstudi, "x^2-4 --idioma en");
     const char* parts[] = {"Study of f(x) = x^2-4 on [-7.5, 7.5]\r\n",
-                           "Defined on\r\n[-7,5, 7,5]",
+                           "Defined on\r\n[-7,5; 7,5]",
                            "Y-intercept\r\n-4\r\n",
                            "Roots\r\nx\r\n-2\r\n2\r\n",
                            "Minima\r\nx\ty\r\n0\t-4\r\n",
-                           "Intervals of decrease\r\n[-7,5, 0]",
+                           "Intervals of decrease\r\n[-7,5; 0]",
                            "Concave down intervals\r\nnone\r\n"};
     std::size_t on = 0;
     for (const char* p : parts) {

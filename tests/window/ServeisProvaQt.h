@@ -14,6 +14,7 @@
 #include <QPointer>
 #include <QPrinter>
 #include <QTimer>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -34,6 +35,7 @@ struct ServeisProva : Serveis {
     QString impressioPdf;            // the print dialog prints to this PDF file; Cancel when empty
     QString carpetaText;             // the clipboard's text
     QString carpetaHtml;             // and its HTML, when it has one
+    QList<QUrl> urls;                // the addresses opened in the desktop's programs
     QImage carpetaImatge;            // the clipboard's image
 
     // The front of a queue, taken off it, or `buit` when the queue is empty.
@@ -70,6 +72,10 @@ struct ServeisProva : Serveis {
         return !impressioPdf.isEmpty();
     }
     void CopiarText(const QString& text) override { carpetaText = text; }
+    bool ObrirUrl(const QUrl& url) override {
+        urls << url;
+        return true;
+    }
     void CopiarTextIHtml(const QString& text, const QString& html) override {
         carpetaText = text;
         carpetaHtml = html;

@@ -162,5 +162,21 @@ TEST_F(DocumentsQt, SavingOverAFileAsksFirst) {
     EXPECT_EQ(QFileInfo(triat).fileName(), "existent.trc");
 }
 
+// F1 opens the guide's first page in the language of the texts, in the browser.
+TEST(GuiaQt, F1OpensTheGuideInTheLanguageOfTheTexts) {
+    Finestra w;
+    for (const auto& [llengua, carpeta] : {std::pair{Llengua::Catala, "/ca/index.html"},
+                                           {Llengua::Angles, "/en/index.html"},
+                                           {Llengua::Galec, "/en/index.html"},
+                                           {Llengua::Castella, "/es/index.html"}}) {
+        w.f->CanviarLlengua(llengua);
+        w.Comanda("MenuGuia");
+        ASSERT_FALSE(w.s.urls.isEmpty());
+        EXPECT_TRUE(w.s.urls.back().toLocalFile().endsWith(carpeta)) << carpeta;
+    }
+    EXPECT_TRUE(w.s.Missatges().isEmpty());
+    EXPECT_EQ(w.f->Accio("MenuGuia")->shortcut(), QKeySequence(Qt::Key_F1));
+}
+
 } // namespace
 } // namespace tracima
