@@ -114,6 +114,7 @@ constexpr int MissatgePosDisInfinita = 89;   // "Pos. dis. infinita"
 constexpr int BaseCodisAvaluacio = 100;
 constexpr int BaseCodisCompilacio = 110;
 
+constexpr int MissatgeGuiaNoOberta = 170;      // the guide exists but no browser opened it
 constexpr int MissatgeCopiarALaCarpeta = 171;  // title of the regression equation box
 constexpr int MissatgeDesarCanvis = 172;       // unsaved work before it would be lost
 constexpr int MissatgeMidaImatge = 173;        // the size asked for an exported picture

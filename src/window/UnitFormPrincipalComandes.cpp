@@ -248,9 +248,12 @@ void TFormPrincipal::MenuEstudiDeLaFuncioClick() {
 }
 
 void TFormPrincipal::MenuGuiaClick() {
-    const QString pagina = PaginaGuia(estat_.Missatges.LlenguaDelsTextos());
-    if (pagina.isEmpty() || !serveis_.ObrirUrl(QUrl::fromLocalFile(pagina)))
-        MostrarMissatge(estat_.Missatges.Missatge(MissatgeSenseGuia));
+    const TaulaMissatges& m = estat_.Missatges;
+    const QString pagina = PaginaGuia(m.LlenguaDelsTextos());
+    if (pagina.isEmpty())
+        MostrarMissatge(m.Missatge(MissatgeSenseGuia));
+    else if (!serveis_.ObrirUrl(QUrl::fromLocalFile(pagina)))
+        MostrarMissatge(std::string(m.Missatge(MissatgeGuiaNoOberta)) + pagina.toStdString());
 }
 
 } // namespace tracima

@@ -25,7 +25,7 @@ bool SlotLlegit(int slot) {
     const std::pair<int, int> trams[] =
         {{0, 1},     {13, 13},   {15, 23},   {27, 38},   {48, 48},
          {50, 70},   {80, 81},   {89, 89},   {100, 104}, {110, 115},
-         {117, 120}, {171, 182}, {200, 226}, {228, 234}, {236, 250}}; // no compile code 6 (116)
+         {117, 120}, {170, 182}, {200, 226}, {228, 234}, {236, 250}}; // no compile code 6 (116)
     for (const auto& [de, fins] : trams)
         if (slot >= de && slot <= fins) return true;
     return false;
