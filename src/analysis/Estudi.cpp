@@ -180,11 +180,16 @@ std::string Html(std::string_view text) {
 
 } // namespace
 
+int EtiquetesPerPunt(int analisi) {
+    return analisi == AnalisiAntiimatge ||
+                   (analisi >= AnalisiDiscontinuitats && analisi <= AnalisiInflexio) ||
+                   analisi == AnalisiTalls
+               ? 2
+               : 1;
+}
+
 std::vector<PuntEstudi> PuntsDelsResultats(const EstatResultats& r, int analisi) {
-    const int k =
-        analisi == AnalisiArrels || (analisi >= AnalisiCreixement && analisi <= AnalisiConvexitat)
-            ? 1
-            : 2;
+    const int k = EtiquetesPerPunt(analisi);
     std::vector<PuntEstudi> punts;
     for (int i = 0; i < r.Etiquetes.nombre; i += k) {
         PuntEstudi p{r.Etiquetes.entrades[static_cast<std::size_t>(i)].text, {}};

@@ -57,7 +57,12 @@ std::string TextEstudi(const EstudiFuncio& e, const TaulaMissatges& m);
 // lay out when there are hundreds of them).
 std::string HtmlEstudi(const EstudiFuncio& e, const TaulaMissatges& m, bool taules = true);
 
-// The points of a point analysis' results, its labels grouped per point.
+// Labels per recorded point: x and y for anti-images, discontinuities, extrema,
+// inflections and cuts; the x alone for roots and interval ends.
+int EtiquetesPerPunt(int analisi);
+
+// The points of a point analysis' results, its labels grouped per point (y empty
+// for the analyses with one label a point).
 std::vector<PuntEstudi> PuntsDelsResultats(const EstatResultats& r, int analisi);
 
 } // namespace tracima

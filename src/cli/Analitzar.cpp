@@ -185,35 +185,11 @@ bool EsDePunts(int a) {
            (a >= AnalisiCreixement && a <= AnalisiConvexitat) || a == AnalisiTalls;
 }
 
-// Labels per recorded point: x and y for anti-images, discontinuities,
-// extrema, inflections and cuts; the x alone for roots and interval ends.
-int EtiquetesPerPunt(int a) {
-    return a == AnalisiAntiimatge || (a >= AnalisiDiscontinuitats && a <= AnalisiInflexio) ||
-                   a == AnalisiTalls
-               ? 2
-               : 1;
-}
-
-std::vector<std::vector<std::string>> Punts(const EstatResultats& r, int a) {
-    std::vector<std::vector<std::string>> punts;
-    const int k = EtiquetesPerPunt(a);
-    for (int i = 0; i < r.Etiquetes.nombre; i += k) {
-        std::vector<std::string> p;
-        for (int j = i; j < i + k && j < r.Etiquetes.nombre; ++j)
-            p.push_back(r.Etiquetes.entrades[static_cast<std::size_t>(j)].text);
-        punts.push_back(std::move(p));
-    }
-    return punts;
-}
-
 void EscriureText(std::ostream& out, const EstatResultats& r, const EixosFuncions& e, int a,
                   const std::vector<std::string>& missatges) {
     if (EsDePunts(a)) {
-        for (const auto& p : Punts(r, a)) {
-            for (std::size_t j = 0; j < p.size(); ++j)
-                out << (j ? "\t" : "") << p[j];
-            out << "\n";
-        }
+        for (const PuntEstudi& p : PuntsDelsResultats(r, a))
+            out << p.x << (p.y.empty() ? "" : "\t" + p.y) << "\n";
     }
     if (EsCorba(a) && r.Corba.MostrarCorbaResultat) {
         for (int c = PrimeraColumna; c <= UltimaColumna; ++c)
@@ -231,11 +207,9 @@ void EscriureJson(std::ostream& out, const EstatResultats& r, const EixosFuncion
     out << ", \"punts\": [";
     if (EsDePunts(a)) {
         bool primer = true;
-        for (const auto& p : Punts(r, a)) {
-            out << (primer ? "" : ", ") << "[";
-            for (std::size_t j = 0; j < p.size(); ++j)
-                out << (j ? ", " : "") << Json(p[j]);
-            out << "]";
+        for (const PuntEstudi& p : PuntsDelsResultats(r, a)) {
+            out << (primer ? "" : ", ") << "[" << Json(p.x) << (p.y.empty() ? "" : ", " + Json(p.y))
+                << "]";
             primer = false;
         }
     }
