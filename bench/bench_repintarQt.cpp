@@ -22,6 +22,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <memory>
 #include <string>
 
 namespace {
@@ -181,18 +182,25 @@ void ComandaAnalisi(benchmark::State& state, const char* accio, bool dues) {
     state.counters["client"] = f.Grafic()->width();
 }
 
+// The main window in Catalan on screen, its graph at 1280 x 920.
+std::unique_ptr<TFormPrincipal> FinestraDeBanc(ServeisBanc& serveis) {
+    Aplicacio();
+    auto f = std::make_unique<TFormPrincipal>(serveis);
+    f->IniciarLlengua("Catala");
+    f->Grafic()->setFixedSize(1280, 920);
+    f->show();
+    QApplication::processEvents();
+    return f;
+}
+
 // One wheel notch over the graph at 1280 x 920 (closer and farther in turn), from
 // the event to the new frame on the widget: the axes changed, the six functions of
 // the repaint scene sampled again and the graph repainted. The scene's full overlay
 // is put back before each step (a step clears it), outside the timing.
 void PasVista(benchmark::State& state) {
-    Aplicacio();
     ServeisBanc serveis;
-    TFormPrincipal f(serveis);
-    f.IniciarLlengua("Catala");
-    f.Grafic()->setFixedSize(1280, 920);
-    f.show();
-    QApplication::processEvents();
+    const auto finestra = FinestraDeBanc(serveis);
+    TFormPrincipal& f = *finestra;
     banc::EscenariRepintat e;
     f.Estat().Funcions = *e.cf;
     f.Estat().Opcions = e.opcions;
@@ -215,13 +223,9 @@ void PasVista(benchmark::State& state) {
 // "Estudi de la funció" on one benchmark formula at 1280 x 920: from the menu
 // command to the graph painted with every mark and the report filled and shown.
 void EstudiFuncio(benchmark::State& state) {
-    Aplicacio();
     ServeisBanc serveis;
-    TFormPrincipal f(serveis);
-    f.IniciarLlengua("Catala");
-    f.Grafic()->setFixedSize(1280, 920);
-    f.show();
-    QApplication::processEvents();
+    const auto finestra = FinestraDeBanc(serveis);
+    TFormPrincipal& f = *finestra;
     f.Estat().Funcions.Slots[0].Text =
         banc::kFormules[static_cast<std::size_t>(state.range(0))].nostra;
     f.AplicarFuncionsFinestra();

@@ -106,7 +106,6 @@ void LlencQt::Redimensionar(QSize mida, qreal dpr) {
 }
 
 void LlencPintorQt::AplicarLlapis() {
-    Buidar();
     QPen llapis(color_);
     llapis.setWidth(gruix_);
     llapis.setStyle(estil_ == EstilLlapis::Puntejat ? Qt::DotLine : Qt::SolidLine);

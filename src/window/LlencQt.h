@@ -13,10 +13,10 @@
 #include <QImage>
 #include <QPainter>
 #include <QPen>
-#include <string>
-#include <unordered_map>
 
 #include <memory>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace tracima {

@@ -238,11 +238,11 @@ void TFormPrincipal::MenuParlantDeClick() { ParlantDe()->exec(); }
 void TFormPrincipal::MenuEstudiDeLaFuncioClick() {
     AturarCalculEnMarxa();
     NetejarResultats(estat_.Resultats, estat_.Funcions, *this);
-    const std::optional<EstudiFuncio> estudi =
+    std::optional<EstudiFuncio> estudi =
         EstudiarFuncio(estat_.Funcions, estat_.Opcions, estat_.Missatges);
     if (!estudi) return;
     // Every point found, marked and labelled at once; the status names the study.
-    estat_.Resultats = estudi->marques;
+    estat_.Resultats = std::move(estudi->marques);
     Repintar();
     Estudi()->Mostrar(*estudi);
 }
